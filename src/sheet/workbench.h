@@ -1,0 +1,47 @@
+// What the window hands a category handler for one run: the worksheet, the answer pane, the
+// number format, the data list, the ports and the data paths. Handlers keep nothing between
+// runs.
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace zarnix {
+
+class AnswerPane;
+class Canvas;
+class Clock;
+class LcgRandom;
+class Ui;
+class Worksheet;
+
+// Where the program's data files are read and its result files written.
+struct DataPaths {
+  std::filesystem::path dataDir;  // the shipped data files
+  std::filesystem::path outDir;   // saved results and plots
+  std::string dataPrefix;         // GBK: data directory + "/zarnix"
+
+  // A file beside the program, by its GBK name ("zarnix数据.txt", "ZARNIX利率.thf").
+  std::filesystem::path DataFile(const std::string& gbkName) const;
+  // DataPrefix + stem, e.g. PrefixedFile("数组统计.thf").
+  std::filesystem::path PrefixedFile(const std::string& gbkStem) const;
+  std::filesystem::path OutFile(const std::string& gbkName) const;
+};
+
+struct Workbench {
+  Worksheet& grid;          // StringGrid1
+  AnswerPane& answer;       // memo1
+  std::string& resultFormat;  // "%.3f"; a few categories rebuild it
+  int decimals;             // the decimal-places selector, 1..12
+  const std::vector<std::string>& dataList;  // ListBox0
+  Ui& ui;
+  Canvas* canvas;           // the image page; null where there is none
+  const DataPaths& paths;
+  const Clock& clock;
+  LcgRandom& random;
+  int& puzzleMode;          // sudoku / magic square / queens choice, 9 = not chosen
+  std::string& timingLabel;  // Label1, for the categories that time themselves
+};
+
+}  // namespace zarnix
