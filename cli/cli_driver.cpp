@@ -1,0 +1,212 @@
+// Command-line driver of the window model: options, the action list, text and JSON output.
+#include "cli_driver.h"
+
+#include <CLI/CLI.hpp>
+#include <cstdlib>
+#include <nlohmann/json.hpp>
+#include <optional>
+#include <ostream>
+
+#include "app/data_location.h"
+#include "app/tform1.h"
+#include "base/clock.h"
+#include "base/convert.h"
+#include "base/gbk.h"
+#include "base/scripted_ui.h"
+
+namespace zarnix {
+
+namespace {
+
+constexpr int kUsageError = 2;
+
+// An action the driver cannot carry out; ends the run with exit status 2.
+struct ActionError {
+  std::string text;  // UTF-8
+};
+
+struct Options {
+  std::optional<std::string> dataDir;
+  std::optional<std::string> outDir;
+  std::optional<std::string> screen;
+  std::optional<int> decimals;
+  std::vector<std::string> answers;
+  bool json = false;
+  std::vector<std::string> actions;
+};
+
+ScreenSize ParseScreen(const std::string& text) {
+  const std::size_t x = text.find_first_of("xX");
+  const auto width = x == std::string::npos ? std::nullopt : TryStrToInt(text.substr(0, x));
+  const auto height = x == std::string::npos ? std::nullopt : TryStrToInt(text.substr(x + 1));
+  if (!width || !height || *width < 1 || *height < 1 || *width > 100000 || *height > 100000)
+    throw ActionError{"--screen expects WIDTHxHEIGHT, e.g. 1024x768: " + text};
+  return {*width, *height};
+}
+
+// "C,R" as two non-negative integers.
+std::pair<int, int> ParseCellAddress(const std::string& text, const std::string& action) {
+  const std::size_t comma = text.find(',');
+  const auto col = comma == std::string::npos ? std::nullopt : TryStrToInt(text.substr(0, comma));
+  const auto row = comma == std::string::npos ? std::nullopt : TryStrToInt(text.substr(comma + 1));
+  if (!col || !row || *col < 0 || *row < 0 || *col >= Worksheet::kMaxCols ||
+      *row >= Worksheet::kMaxRows)
+    throw ActionError{"bad cell address in '" + action + "' (expected COLUMN,ROW)"};
+  return {*col, *row};
+}
+
+class Driver {
+ public:
+  Driver(TForm1& form) : form_(form) {}
+
+  void Run(const std::string& action) {
+    const std::size_t colon = action.find(':');
+    const std::string verb = action.substr(0, colon);
+    const std::string arg = colon == std::string::npos ? "" : action.substr(colon + 1);
+    const bool hasArg = colon != std::string::npos;
+    if (verb == "show" && !hasArg) return form_.FormShow();
+    if (verb == "run" && !hasArg) return form_.BitBtn1Click();
+    if (verb == "select" && hasArg) return Select(arg);
+    if (verb == "cell" && hasArg) return SetCell(arg, action);
+    if (verb == "goto" && hasArg) return Goto(arg, action);
+    if (verb == "decimals" && hasArg) return Decimals(arg, action);
+    for (const char* later : {"open", "loaddata", "save", "expand", "boxtoggle", "dblclick",
+                              "plot", "page", "unit"}) {
+      if (verb == later) throw ActionError{"action '" + action + "' is not available yet"};
+    }
+    throw ActionError{"unknown action '" + action + "'"};
+  }
+
+ private:
+  void Select(const std::string& name) {
+    if (!form_.SelectCategory(Utf8ToGbk(name)))
+      throw ActionError{"no category named '" + name + "'"};
+  }
+
+  void SetCell(const std::string& arg, const std::string& action) {
+    const std::size_t equals = arg.find('=');
+    if (equals == std::string::npos) throw ActionError{"'" + action + "' needs =TEXT"};
+    const auto [col, row] = ParseCellAddress(arg.substr(0, equals), action);
+    form_.StringGrid1.SetCell(col, row, Utf8ToGbk(arg.substr(equals + 1)));
+  }
+
+  void Goto(const std::string& arg, const std::string& action) {
+    const auto [col, row] = ParseCellAddress(arg, action);
+    form_.StringGrid1.SetCol(col);
+    form_.StringGrid1.SetRow(row);
+  }
+
+  void Decimals(const std::string& arg, const std::string& action) {
+    const auto value = TryStrToInt(arg);
+    if (!value) throw ActionError{"'" + action + "' needs a whole number of decimal places"};
+    form_.SetDecimals(*value);
+  }
+
+  TForm1& form_;
+};
+
+std::string Utf8(const std::string& gbk) { return GbkToUtf8(gbk); }
+
+nlohmann::json GridJson(const Worksheet& grid) {
+  nlohmann::json cells = nlohmann::json::array();
+  for (int r = 0; r < grid.RowCount(); ++r) {
+    nlohmann::json row = nlohmann::json::array();
+    for (int c = 0; c < grid.ColCount(); ++c) row.push_back(Utf8(grid.Cell(c, r)));
+    cells.push_back(std::move(row));
+  }
+  return {{"colCount", grid.ColCount()}, {"rowCount", grid.RowCount()},
+          {"fixedCols", grid.FixedCols()}, {"fixedRows", grid.FixedRows()},
+          {"col", grid.Col()},           {"row", grid.Row()},
+          {"cells", std::move(cells)}};
+}
+
+nlohmann::json MessagesJson(const ScriptedUi& ui) {
+  nlohmann::json messages = nlohmann::json::array();
+  for (const UiLogEntry& entry : ui.Log()) {
+    nlohmann::json item = {{"kind", UiLogKindName(entry.kind)},
+                           {"text", Utf8(entry.text)},
+                           {"answer", Utf8(entry.answer)}};
+    if (entry.kind == UiLogEntry::Kind::kPrompt) item["prompt"] = Utf8(entry.prompt);
+    messages.push_back(std::move(item));
+  }
+  return messages;
+}
+
+void WriteJson(const TForm1& form, const ScriptedUi& ui, std::ostream& out) {
+  nlohmann::json answer = nlohmann::json::array();
+  for (const std::string& line : form.memo1.Lines()) answer.push_back(Utf8(line));
+  const std::string category =
+      form.CategoryIndex >= 0 ? kCategoryTable[form.CategoryIndex].name : "";
+  const nlohmann::json state = {
+      {"category", Utf8(category)},
+      {"categoryIndex", form.CategoryIndex},
+      {"resultFormat", form.ResultFormat},
+      {"decimalsEnabled", form.SpinEdit1.enabled},
+      {"label1", Utf8(form.Label1)},
+      {"answer", std::move(answer)},
+      {"messages", MessagesJson(ui)},
+      {"grid", GridJson(form.StringGrid1)},
+  };
+  out << state.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace) << '\n';
+}
+
+void WriteText(const TForm1& form, const ScriptedUi& ui, std::ostream& out, std::ostream& err) {
+  for (const std::string& line : form.memo1.Lines()) out << Utf8(line) << '\n';
+  for (const std::string& message : ui.Messages()) err << Utf8("[消息] " + message) << '\n';
+}
+
+}  // namespace
+
+int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+  CLI::App app{"zarnix-cli: runs Zarnix window actions and prints the results"};
+  Options o;
+  app.add_option("--data-dir", o.dataDir, "folder of the data files");
+  app.add_option("--out-dir", o.outDir, "folder for saved results and plots");
+  app.add_option("--decimals", o.decimals, "decimal places at start (1..12)");
+  app.add_option("--screen", o.screen, "model screen size, WIDTHxHEIGHT (default 1024x768)");
+  app.add_option("--answer", o.answers, "answer to the next prompt or question (repeatable)");
+  app.add_flag("--json", o.json, "print one JSON object instead of text");
+  app.add_option("actions", o.actions, "show, select:NAME, cell:C,R=TEXT, goto:C,R, "
+                                       "decimals:N, run ...");
+  try {
+    std::vector<std::string> reversed(args.rbegin(), args.rend());
+    app.parse(reversed);
+  } catch (const CLI::CallForHelp&) {
+    out << app.help();
+    return 0;
+  } catch (const CLI::ParseError& e) {
+    err << "zarnix-cli: " << e.what() << '\n';
+    return kUsageError;
+  }
+
+  try {
+    FormOptions options;
+    options.dataDir = ResolveDataDir(o.dataDir, std::getenv("ZARNIX_DATA"), ExecutableDir());
+    options.outDir = o.outDir ? std::filesystem::path(*o.outDir) : std::filesystem::current_path();
+    if (o.screen) options.screen = ParseScreen(*o.screen);
+    if (o.decimals) options.decimals = *o.decimals;
+
+    std::vector<std::string> answers;
+    for (const std::string& a : o.answers) answers.push_back(Utf8ToGbk(a));
+    ScriptedUi ui(std::move(answers));
+    SystemClock clock;
+    TForm1 form(ui, clock, nullptr, options);
+    form.FormCreate();
+    if (o.actions.empty()) o.actions.push_back("show");
+    if (o.actions.front() != "show") form.FormShowWithoutSelection();
+    Driver driver(form);
+    for (const std::string& action : o.actions) driver.Run(action);
+
+    if (o.json) {
+      WriteJson(form, ui, out);
+    } else {
+      WriteText(form, ui, out, err);
+    }
+    return 0;
+  } catch (const ActionError& e) {
+    err << "zarnix-cli: " << e.text << '\n';
+    return kUsageError;
+  }
+}
+
+}  // namespace zarnix

@@ -1,0 +1,138 @@
+// The main window as a toolkit-free model: its components' state under their window names
+// and the event handlers as methods. The Qt window and zarnix-cli only call these methods
+// and render the state.
+#pragma once
+
+#include <array>
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "app/category_table.h"
+#include "app/layout.h"
+#include "base/random.h"
+#include "base/ui.h"
+#include "sheet/answer_pane.h"
+#include "sheet/workbench.h"
+#include "sheet/worksheet.h"
+
+namespace zarnix {
+
+class Canvas;
+class Clock;
+
+enum class Page { kCalc, kUnits, kImage };
+
+struct FormOptions {
+  std::filesystem::path dataDir;  // where the shipped data files are
+  std::filesystem::path outDir;   // where results and plots are written
+  ScreenSize screen;              // the model screen
+  int decimals = 3;               // the selector's value at creation
+};
+
+struct RadioGroupState {
+  std::string caption = "请选择：";
+  int columns = 7;
+  std::vector<std::string> items;
+  int itemIndex = -1;
+};
+
+struct SpinEditState {
+  int value = 3;
+  int minValue = 1;
+  int maxValue = 12;
+  int maxLength = 2;
+  bool enabled = true;
+  std::string Text() const { return std::to_string(value); }
+};
+
+struct ButtonState {
+  std::string caption;
+  bool enabled = true;
+};
+
+// Message of a run whose category has no handler yet.
+inline constexpr const char* kNotBuiltMessage = "该类别尚未实现";
+
+class TForm1 {
+ public:
+  using Handler = std::function<void(Workbench&)>;
+
+  TForm1(Ui& ui, const Clock& clock, Canvas* canvas, FormOptions options);
+
+  // --- events ---
+  void FormCreate();
+  void FormShow();
+  // The show sequence without selecting the first category (a driver that selects itself).
+  void FormShowWithoutSelection();
+  void RadioGroup1Click();
+  void BitBtn1Click();  // run
+  void BitBtn2Click();  // load data
+  void SpinEdit1Change();
+  void Splitter1Moved(int left);
+
+  // Selects the radio item with this text and performs the selection; false when no item
+  // has it.
+  bool SelectCategory(const std::string& name);
+  // Sets the selector's value (clamped to 1..12) and fires SpinEdit1Change.
+  void SetDecimals(int value);
+
+  // --- components ---
+  Worksheet StringGrid1;
+  AnswerPane memo1;
+  bool Memo3Visible = false;
+  RadioGroupState RadioGroup1;
+  SpinEditState SpinEdit1;
+  ButtonState BitBtn1{"执行计算"};
+  ButtonState BitBtn2{"装入数据"};
+  ButtonState BitBtn3{"答案框开/关"};
+  ButtonState BitBtn4{"保存结果"};
+  ButtonState BitBtn5{"扩表"};
+  ButtonState BitBtn6{"帮助"};
+  std::string Label1;
+  std::string DecimalsLabel = "小数位数";
+  std::vector<std::string> ListBox0;
+  Page ActivePage = Page::kCalc;
+  std::string OpenDialogFilter;
+  std::filesystem::path OpenDialogInitialDir;
+
+  // --- window state ---
+  int CategoryIndex = -1;
+  std::string ResultFormat;
+  std::string DataPrefix;
+  int PuzzleMode = 9;
+  int FontSize = 10;
+  WindowLayout Layout;
+  bool Busy = false;
+
+  const DataPaths& Paths() const { return paths_; }
+  // The category the radio group shows, "" before the first selection.
+  std::string SelectedName() const;
+  // Replaces a category's handler (tests, and categories that are wired up late).
+  void SetHandler(int categoryIndex, Handler handler);
+
+ private:
+  void ScaleFontsToScreen();
+  void BuildResultFormat();
+  void SelectionSequence();
+  void RunSequence();
+  void LoadDataSequence();
+  void LoadDataList();
+  int ThreeQuarterWidth() const { return Layout.pageWidth / 4 * 3; }
+  void RestoreCollapsedWorksheet();
+  Workbench MakeWorkbench();
+  // Runs one event; an exception ends it with a message and the window carries on.
+  void Guarded(const std::function<void()>& body);
+  void ShowException(std::exception_ptr error);
+
+  Ui& ui_;
+  const Clock& clock_;
+  Canvas* canvas_;
+  FormOptions options_;
+  DataPaths paths_;
+  LcgRandom random_;
+  std::array<Handler, kCategoryCount> handlers_;
+};
+
+}  // namespace zarnix
