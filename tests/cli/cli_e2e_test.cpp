@@ -1,0 +1,94 @@
+// zarnix-cli end to end: options, actions, JSON and text output, exit statuses.
+#include <gtest/gtest.h>
+
+#include "base/gbk.h"
+#include "cli_runner.h"
+
+namespace zarnix {
+namespace {
+
+// Literals here are GBK; the command line and the output are UTF-8.
+std::string U(const char* gbk) { return GbkToUtf8(gbk); }
+
+TEST(ZarnixCli, SelectingArrayStatistics) {
+  const CliRun run = RunZarnixCli({"--json", U("select:数组统计")});
+  ASSERT_EQ(run.status, 0) << run.err;
+  const auto json = run.Json();
+  EXPECT_EQ(json["category"], U("数组统计"));
+  EXPECT_EQ(json["categoryIndex"], 2);
+  EXPECT_EQ(json["resultFormat"], "%.3f");
+  EXPECT_EQ(json["decimalsEnabled"], true);
+  EXPECT_EQ(json["grid"]["fixedRows"], 1);
+  EXPECT_EQ(json["grid"]["fixedCols"], 0);
+  ASSERT_EQ(json["messages"].size(), 1u);
+  EXPECT_EQ(json["messages"][0]["kind"], "message");
+  EXPECT_EQ(json["messages"][0]["text"], U("该类别尚未实现"));
+}
+
+TEST(ZarnixCli, DecimalsBeforeIntegerArithmetic) {
+  const CliRun run = RunZarnixCli({"--json", "decimals:7", U("select:整数运算")});
+  ASSERT_EQ(run.status, 0) << run.err;
+  const auto json = run.Json();
+  EXPECT_EQ(json["resultFormat"], "%.7f");
+  EXPECT_EQ(json["decimalsEnabled"], false);
+  EXPECT_EQ(json["categoryIndex"], 6);
+}
+
+TEST(ZarnixCli, ShowRunsByDefaultAndPrintsMessagesOnStderr) {
+  const CliRun run = RunZarnixCli({});
+  ASSERT_EQ(run.status, 0);
+  EXPECT_EQ(run.err, U("[消息] 该类别尚未实现\n"));
+  const CliRun json = RunZarnixCli({"--json", "show"});
+  EXPECT_EQ(json.Json()["category"], U("通用计算"));
+  EXPECT_EQ(json.Json()["categoryIndex"], 18);
+}
+
+TEST(ZarnixCli, CellsAndCurrentCellReachTheGrid) {
+  const CliRun run = RunZarnixCli(
+      {"--json", U("select:整数运算"), U("cell:2,3=公式=x+1"), "cell:1,1=", "goto:2,3"});
+  ASSERT_EQ(run.status, 0) << run.err;
+  const auto grid = run.Json()["grid"];
+  EXPECT_EQ(grid["cells"][3][2], U("公式=x+1"));
+  EXPECT_EQ(grid["cells"][1][1], "");
+  EXPECT_EQ(grid["col"], 2);
+  EXPECT_EQ(grid["row"], 3);
+  for (const auto& row : grid["cells"]) EXPECT_EQ(row.size(), grid["colCount"]);
+}
+
+TEST(ZarnixCli, ScreenAndDecimalOptions) {
+  const CliRun run = RunZarnixCli({"--json", "--decimals", "5", "--screen", "1920x1080",
+                                   U("select:通用计算")});
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.Json()["resultFormat"], "%.5f");
+}
+
+TEST(ZarnixCli, UnusableArgumentsExitWithStatusTwo) {
+  for (const std::vector<std::string>& args :
+       std::vector<std::vector<std::string>>{{"frobnicate"},
+                                             {U("select:没有这个类别")},
+                                             {"cell:x,1=2"},
+                                             {"cell:1,1"},
+                                             {"goto:-1,2"},
+                                             {"decimals:many"},
+                                             {"--screen", "wide"},
+                                             {"--no-such-option"},
+                                             {"plot:out.png"}}) {
+    const CliRun run = RunZarnixCli(args);
+    EXPECT_EQ(run.status, 2) << args[0];
+    EXPECT_FALSE(run.err.empty()) << args[0];
+  }
+}
+
+TEST(ZarnixCli, DataDirectoryComesFromTheOption) {
+  const CliRun run = RunZarnixCli({"--json", "--data-dir", "/nonexistent/zarnix", "show"});
+  ASSERT_EQ(run.status, 0);
+  const auto messages = run.Json()["messages"];
+  ASSERT_GE(messages.size(), 1u);
+  bool dataListMissing = false;
+  for (const auto& m : messages)
+    dataListMissing |= m["text"].get<std::string>().find(U("zarnix数据.txt")) != std::string::npos;
+  EXPECT_TRUE(dataListMissing);
+}
+
+}  // namespace
+}  // namespace zarnix

@@ -1,0 +1,20 @@
+// Runs zarnix-cli with arguments and collects its exit status, stdout and stderr (UTF-8).
+#pragma once
+
+#include <nlohmann/json.hpp>
+#include <string>
+#include <vector>
+
+namespace zarnix {
+
+struct CliRun {
+  int status = -1;
+  std::string out;
+  std::string err;
+  nlohmann::json Json() const { return nlohmann::json::parse(out); }
+};
+
+// Arguments are UTF-8, as typed on a command line.
+CliRun RunZarnixCli(const std::vector<std::string>& args);
+
+}  // namespace zarnix

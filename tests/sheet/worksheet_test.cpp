@@ -1,0 +1,84 @@
+// Worksheet cells beyond the counts, fixed-area rules, widths and the current cell.
+#include "sheet/worksheet.h"
+
+#include <gtest/gtest.h>
+
+#include "base/errors.h"
+
+namespace zarnix {
+namespace {
+
+TEST(Worksheet, CellsBeyondTheCountsKeepTheirText) {
+  Worksheet grid;
+  grid.SetColCount(3);
+  grid.SetRowCount(3);
+  grid.SetCell(7, 9, "hidden");
+  EXPECT_EQ(grid.Cell(7, 9), "hidden");
+  EXPECT_EQ(grid.ColCount(), 3);
+  grid.SetColCount(8);
+  grid.SetRowCount(10);
+  EXPECT_EQ(grid.Cell(7, 9), "hidden");
+  EXPECT_EQ(grid.Cell(100, 100), "");
+}
+
+TEST(Worksheet, ClearCellsEmptiesOnlyTheVisibleArea) {
+  Worksheet grid;
+  grid.SetColCount(2);
+  grid.SetRowCount(2);
+  grid.SetCell(1, 1, "in");
+  grid.SetCell(5, 5, "out");
+  grid.ClearCells();
+  EXPECT_EQ(grid.Cell(1, 1), "");
+  EXPECT_EQ(grid.Cell(5, 5), "out");
+}
+
+TEST(Worksheet, IndicesOutsideTheLimitsAreErrors) {
+  Worksheet grid;
+  EXPECT_THROW(grid.Cell(-1, 0), EListError);
+  EXPECT_THROW(grid.SetCell(0, -1, "x"), EListError);
+  EXPECT_THROW(grid.SetCell(Worksheet::kMaxCols, 0, "x"), EListError);
+}
+
+TEST(Worksheet, FixedCountsAndCountsStayConsistent) {
+  Worksheet grid;
+  grid.SetRowCount(5);
+  grid.SetFixedRows(2);
+  grid.SetRowCount(2);
+  EXPECT_EQ(grid.FixedRows(), 1);  // one free row remains
+  grid.SetFixedRows(4);
+  EXPECT_EQ(grid.RowCount(), 5);
+  grid.SetColCount(0);
+  EXPECT_EQ(grid.ColCount(), 1);
+  EXPECT_EQ(grid.FixedCols(), 0);
+}
+
+TEST(Worksheet, CurrentCellStaysInsideTheGrid) {
+  Worksheet grid;
+  grid.SetColCount(4);
+  grid.SetRowCount(6);
+  grid.SetFixedRows(2);
+  grid.SetFixedCols(1);
+  grid.SetRow(3);
+  grid.SetCol(2);
+  EXPECT_EQ(grid.Row(), 3);
+  grid.SetRow(0);
+  EXPECT_EQ(grid.Row(), 2);
+  grid.SetRow(99);
+  EXPECT_EQ(grid.Row(), 5);
+  grid.SetRowCount(4);
+  EXPECT_EQ(grid.Row(), 3);
+}
+
+TEST(Worksheet, DefaultWidthResetsColumnWidths) {
+  Worksheet grid;
+  grid.SetColWidth(0, 1);
+  grid.SetColWidth(2, 200);
+  EXPECT_EQ(grid.ColWidth(0), 1);
+  EXPECT_EQ(grid.ColWidth(1), 64);
+  grid.SetDefaultColWidth(118);
+  EXPECT_EQ(grid.ColWidth(0), 118);
+  EXPECT_EQ(grid.ColWidth(2), 118);
+}
+
+}  // namespace
+}  // namespace zarnix
