@@ -70,7 +70,9 @@ class Driver {
     if (verb == "cell" && hasArg) return SetCell(arg, action);
     if (verb == "goto" && hasArg) return Goto(arg, action);
     if (verb == "decimals" && hasArg) return Decimals(arg, action);
-    for (const char* later : {"open", "loaddata", "save", "expand", "boxtoggle", "dblclick",
+    if (verb == "open" && hasArg && !arg.empty()) return form_.OpenGridFile(arg);
+    if (verb == "loaddata" && !hasArg) return form_.BitBtn2Click();
+    for (const char* later : {"save", "expand", "boxtoggle", "dblclick",
                               "plot", "page", "unit"}) {
       if (verb == later) throw ActionError{"action '" + action + "' is not available yet"};
     }

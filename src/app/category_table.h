@@ -42,6 +42,7 @@ const GridSettings& GridSettingsOf(int categoryIndex);
 inline constexpr const char* kGeneralCategory = "通用计算";
 inline constexpr const char* kIntegerCategory = "整数运算";
 inline constexpr const char* kPuzzleCategory = "数独幻方八皇后";
+inline constexpr const char* kTableCategory = "表格计算";
 inline constexpr int kPuzzleCategoryIndex = 14;
 
 }  // namespace zarnix

@@ -10,7 +10,11 @@
 #include "base/format.h"
 #include "base/fpu.h"
 #include "base/gbk.h"
+#include "base/convert.h"
 #include "base/textfile.h"
+#include "sheet/text_utils.h"
+#include "tablefile/dbf.h"
+#include "tablefile/table_text.h"
 
 namespace zarnix {
 
@@ -19,6 +23,7 @@ namespace {
 constexpr const char* kDataListFile = "zarnix数据.txt";
 constexpr const char* kStartPicture = "zarnix.jpg";
 constexpr const char* kCalcPageFilter = "*.dhf;*.thf;*.dbf;*.sdf|*.dhf;*.thf;*.dbf;*.sdf";
+constexpr const char* kTableFileFilter = "*.dhf;*.dbf;*.sdf|*.dhf;*.dbf;*.sdf";
 
 // Sets the busy cursor for a scope; restored on every path out of it.
 class BusyScope {
@@ -147,8 +152,9 @@ void TForm1::SelectionSequence() {
   BuildResultFormat();
   if (const int index = FindCategory(name); index >= 0) CategoryIndex = index;
   BitBtn1.caption = name;
-  // Worksheet files are read by the table-file loader, which is not part of this build yet;
-  // the worksheet keeps its contents as it does for a missing file.
+  // A missing category file is no error: the worksheet keeps its contents.
+  const std::filesystem::path file = paths_.PrefixedFile(name + ".thf");
+  if (FileExists(file)) LoadGridFile(file, StringGrid1);
   StringGrid1.SetWidth(Layout.radioGroup.width);
 
   const GridSettings& settings = GridSettingsOf(CategoryIndex);
@@ -205,7 +211,69 @@ void TForm1::BitBtn2Click() { Guarded([&] { LoadDataSequence(); }); }
 void TForm1::LoadDataSequence() {
   memo1.Clear();
   RestoreCollapsedWorksheet();
-  // Data sets are copied from the data list by the table-file layer, not part of this build.
+  const std::string name = SelectedName();
+  if (name == kTableCategory) return LoadTableFileByDialog();
+  if (StringGrid1.FixedRows() == 2) {
+    // An item-row worksheet: show the category file again, dropping the user's edits.
+    LoadGridFile(paths_.PrefixedFile(name + ".thf"), StringGrid1);
+    return;
+  }
+  if (name == kPuzzleCategory) {
+    StringGrid1.SetColCount(9);
+    StringGrid1.SetRowCount(9);
+    StringGrid1.SetDefaultColWidth(24);
+    StringGrid1.SetFixedCols(0);
+    StringGrid1.SetFixedRows(0);
+  }
+  StringGrid1.ClearCells();
+  // Each press loads the category's next set; after its last set the search starts again
+  // from the top. A category without any set is reported instead of searched for ever.
+  const DataSetSearch found = FindDataSet(ListBox0, DataCursor, name);
+  if (found.kind == DataSetSearch::Kind::kFound) {
+    CopyDataSet(found);
+    return;
+  }
+  const DataSetSearch again = FindDataSet(ListBox0, 0, name);
+  if (again.kind == DataSetSearch::Kind::kFound) {
+    CopyDataSet(again);
+    return;
+  }
+  DataCursor = 0;
+  ui_.ShowMessage(kNoDataSetMessage);
+}
+
+void TForm1::CopyDataSet(const DataSetSearch& found) {
+  const int rows = std::max(found.lastRow - found.nameLine, 0);
+  for (int r = 0; r < rows; ++r)
+    FillRowFromText(StringGrid1, r, ListBox0[found.nameLine + 1 + r]);
+  StringGrid1.SetRowCount(rows);
+  StringGrid1.SetColCount(
+      rows > 0 ? CountOccurrences(ListBox0[found.lastRow], ",") + 1 : 1);
+  // The cursor then points at the set's closing line, where the next search begins.
+  DataCursor = found.lastRow + 1;
+}
+
+void TForm1::LoadTableFileByDialog() {
+  struct FilterRestore {
+    std::string& filter;
+    ~FilterRestore() { filter = kCalcPageFilter; }
+  } restore{OpenDialogFilter};
+  OpenDialogFilter = kTableFileFilter;
+  const auto chosen = ui_.PickOpenFile(OpenDialogFilter, OpenDialogInitialDir);
+  if (!chosen) return;
+  if (LowerCase(chosen->extension().string()) == ".dbf") {
+    LoadDbfGrid(*chosen, StringGrid1);
+  } else {
+    LoadGridFile(*chosen, StringGrid1);
+  }
+  StringGrid1.SetDefaultColWidth(58);
+  StringGrid1.SetCell(0, 0, "");
+  StringGrid1.SetCell(0, 1, "");
+  StringGrid1.SetColWidth(0, 24);
+}
+
+void TForm1::OpenGridFile(const std::filesystem::path& path) {
+  Guarded([&] { LoadGridFile(path, StringGrid1); });
 }
 
 // --- decimal places and splitter ---

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "app/category_table.h"
+#include "app/data_list.h"
 #include "app/layout.h"
 #include "base/random.h"
 #include "base/ui.h"
@@ -54,6 +55,8 @@ struct ButtonState {
 
 // Message of a run whose category has no handler yet.
 inline constexpr const char* kNotBuiltMessage = "该类别尚未实现";
+// Load data in a category that has no data set in the data list.
+inline constexpr const char* kNoDataSetMessage = "没有该类别的数据";
 
 class TForm1 {
  public:
@@ -77,6 +80,8 @@ class TForm1 {
   bool SelectCategory(const std::string& name);
   // Sets the selector's value (clamped to 1..12) and fires SpinEdit1Change.
   void SetDecimals(int value);
+  // Loads any table file into the worksheet, as opening one from a file dialog does.
+  void OpenGridFile(const std::filesystem::path& path);
 
   // --- components ---
   Worksheet StringGrid1;
@@ -102,6 +107,7 @@ class TForm1 {
   std::string ResultFormat;
   std::string DataPrefix;
   int PuzzleMode = 9;
+  int DataCursor = 0;  // where the next load-data search starts, shared by all categories
   int FontSize = 10;
   WindowLayout Layout;
   bool Busy = false;
@@ -118,6 +124,8 @@ class TForm1 {
   void SelectionSequence();
   void RunSequence();
   void LoadDataSequence();
+  void CopyDataSet(const DataSetSearch& found);
+  void LoadTableFileByDialog();
   void LoadDataList();
   int ThreeQuarterWidth() const { return Layout.pageWidth / 4 * 3; }
   void RestoreCollapsedWorksheet();

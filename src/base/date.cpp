@@ -3,6 +3,7 @@
 
 #include <chrono>
 #include <cmath>
+#include <cstdio>
 
 #include "base/errors.h"
 
@@ -47,6 +48,13 @@ CalendarDate DecodeDate(DateTime value) {
 int DayOfWeek(DateTime value) {
   const std::chrono::weekday wd(ToSysDays(static_cast<long>(std::floor(value))));
   return static_cast<int>(wd.c_encoding()) + 1;
+}
+
+std::string FormatShortDate(DateTime value) {
+  const CalendarDate d = DecodeDate(value);
+  char text[16];
+  std::snprintf(text, sizeof text, "%02d-%02d-%02d", d.year % 100, d.month, d.day);
+  return text;
 }
 
 }  // namespace zarnix

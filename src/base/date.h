@@ -3,6 +3,7 @@
 #pragma once
 
 #include <optional>
+#include <string>
 
 namespace zarnix {
 
@@ -29,5 +30,8 @@ int EncodeDate(int year, int month, int day);
 CalendarDate DecodeDate(DateTime value);
 // 1 = Sunday ... 7 = Saturday.
 int DayOfWeek(DateTime value);
+
+// The short date text "yy-mm-dd" (two-digit year, month and day).
+std::string FormatShortDate(DateTime value);
 
 }  // namespace zarnix
