@@ -45,13 +45,13 @@ TEST(ZarnixCli, ShowRunsByDefaultAndPrintsMessagesOnStderr) {
 
 TEST(ZarnixCli, CellsAndCurrentCellReachTheGrid) {
   const CliRun run = RunZarnixCli(
-      {"--json", U("select:整数运算"), U("cell:2,3=公式=x+1"), "cell:1,1=", "goto:2,3"});
+      {"--json", U("select:整数运算"), U("cell:3,2=公式=x+1"), "cell:1,1=", "goto:3,2"});
   ASSERT_EQ(run.status, 0) << run.err;
   const auto grid = run.Json()["grid"];
-  EXPECT_EQ(grid["cells"][3][2], U("公式=x+1"));
+  EXPECT_EQ(grid["cells"][2][3], U("公式=x+1"));
   EXPECT_EQ(grid["cells"][1][1], "");
-  EXPECT_EQ(grid["col"], 2);
-  EXPECT_EQ(grid["row"], 3);
+  EXPECT_EQ(grid["col"], 3);
+  EXPECT_EQ(grid["row"], 2);
   for (const auto& row : grid["cells"]) EXPECT_EQ(row.size(), grid["colCount"]);
 }
 
