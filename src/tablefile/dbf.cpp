@@ -20,6 +20,7 @@ namespace {
 
 constexpr std::size_t kHeaderBytes = 32;
 constexpr std::size_t kDescriptorBytes = 32;
+constexpr char kFieldTerminator = 0x0D;
 
 struct DbfField {
   std::string name;
@@ -88,8 +89,16 @@ void LoadDbfGrid(const std::filesystem::path& path, Worksheet& grid) {
   if (bytes.size() < kHeaderBytes) ThrowReadError(path);
   const std::uint32_t records = LittleEndian(bytes, 4, 4);
   const std::size_t headerLength = LittleEndian(bytes, 8, 2);
-  const std::size_t fieldCount = headerLength >= 65 ? (headerLength - 33) / 32 : 0;
+  std::size_t fieldCount = headerLength >= 65 ? (headerLength - 33) / 32 : 0;
   if (kHeaderBytes + fieldCount * kDescriptorBytes > bytes.size()) ThrowReadError(path);
+  // The descriptors end at the terminator byte; a longer header (the backlink area of
+  // Visual FoxPro tables) holds no further fields.
+  for (std::size_t i = 0; i < fieldCount; ++i) {
+    if (bytes[kHeaderBytes + i * kDescriptorBytes] == kFieldTerminator) {
+      fieldCount = i;
+      break;
+    }
+  }
 
   std::vector<DbfField> fields(fieldCount);
   std::size_t recordBytes = 1;  // the deletion flag

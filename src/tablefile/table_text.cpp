@@ -24,7 +24,8 @@ enum class TableFormat { kDbf, kBackquote, kComma, kFixedWidth, kTab, kCommaText
 TableFormat FormatOf(const std::filesystem::path& path) {
   const std::string ext = path.extension().string();
   if (LowerCase(ext) == ".dbf") return TableFormat::kDbf;
-  if (ext.size() < 2) return TableFormat::kCommaText;
+  // Plain text files are comma text although their letter is T.
+  if (ext.size() < 2 || LowerCase(ext) == ".txt") return TableFormat::kCommaText;
   switch (UpperCase(ext.substr(1, 1))[0]) {
     case 'T': return TableFormat::kBackquote;
     case 'D': return TableFormat::kComma;

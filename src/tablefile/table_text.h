@@ -19,7 +19,8 @@ class Worksheet;
 inline constexpr std::size_t kMaxTableLineBytes = std::size_t{1} << 20;
 
 // Loads a table file into the grid by its extension: ".dbf" dBase, first letter after the
-// dot T (backquote), D (comma), S (fixed width), 9 (TAB) table text, anything else comma text.
+// dot T (backquote), D (comma), S (fixed width), 9 (TAB) table text, anything else (".txt"
+// included) comma text.
 // The grid is not cleared first. Throws EInOutError for an unreadable file and
 // EConvertError for a descriptor without a width (after the header rows are stored).
 void LoadGridFile(const std::filesystem::path& path, Worksheet& grid);

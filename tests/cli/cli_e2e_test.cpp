@@ -62,6 +62,31 @@ TEST(ZarnixCli, ScreenAndDecimalOptions) {
   EXPECT_EQ(run.Json()["resultFormat"], "%.5f");
 }
 
+TEST(ZarnixCli, OpenLoadsAnyTableFormat) {
+  const CliRun run = RunZarnixCli(
+      {"--json", "open:" + std::string(ZARNIX_TESTS_DIR) + "/tablefile/data/people.dbf"});
+  ASSERT_EQ(run.status, 0) << run.err;
+  const auto grid = run.Json()["grid"];
+  EXPECT_EQ(grid["rowCount"], 5);
+  EXPECT_EQ(grid["cells"][0][2], "N3.0");
+  EXPECT_EQ(grid["cells"][2][1], U("张三      "));
+
+  const CliRun missing = RunZarnixCli({"--json", "open:/nonexistent/file.thf"});
+  ASSERT_EQ(missing.status, 0);  // a file error is a message, as in the window
+  EXPECT_EQ(missing.Json()["messages"].size(), 1u);
+}
+
+TEST(ZarnixCli, LoadDataCyclesThroughTheShippedSets) {
+  const CliRun first = RunZarnixCli({"--json", U("select:数组统计")});
+  const CliRun second = RunZarnixCli({"--json", U("select:数组统计"), "loaddata"});
+  const CliRun third = RunZarnixCli({"--json", U("select:数组统计"), "loaddata", "loaddata"});
+  ASSERT_EQ(second.status, 0) << second.err;
+  const auto firstCells = first.Json()["grid"]["cells"];
+  EXPECT_NE(second.Json()["grid"]["cells"], firstCells);
+  EXPECT_EQ(second.Json()["grid"]["cells"][0][2], U("计算基尼系数"));
+  EXPECT_EQ(third.Json()["grid"]["cells"], firstCells);
+}
+
 TEST(ZarnixCli, UnusableArgumentsExitWithStatusTwo) {
   for (const std::vector<std::string>& args :
        std::vector<std::vector<std::string>>{{"frobnicate"},
