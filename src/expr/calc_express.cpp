@@ -345,106 +345,62 @@ Extended TCalcExpress::EvalNode(const CalcNode& node, std::span<const Extended> 
   }
   const Extended x = node.left ? EvalNode(*node.left, values) : 0;
   const Extended y = node.right ? EvalNode(*node.right, values) : 0;
+  // clang-format off
   switch (node.kind) {
-    case kNegate:
-      return -x;
-    case kPlus:
-      return x + y;
-    case kMinus:
-      return x - y;
-    case kTimes:
-      return x * y;
-    case kDivide:
-      return x / y;
-    case kDiv:
-      return std::trunc(x / y);
-    case kMod:
-      return x - y * std::trunc(x / y);
-    case kPower:
-      return x == 0 ? 0 : evalmath::Power(x, node.number);
-    case kCos:
-      return std::cos(x);
-    case kSin:
-      return std::sin(x);
-    case kTan:
-      return std::tan(x);
-    case kCot:
-      return 1 / std::tan(x);
-    case kAbs:
-      return std::fabs(x);
-    case kSgn:
-      return Sign(x);
-    case kSqrt:
-      return std::sqrt(x);
-    case kSqr:
-      return x * x;
-    case kLn:
-      return std::log(x);
-    case kExp:
-      return std::exp(x);
-    case kArcSin:
-      return std::asin(x);
-    case kArcCos:
-      return std::acos(x);
-    case kArcTan:
-      return std::atan(x);
-    case kArcCot:
-      return std::atan(1 / x);
-    case kSinh:
-      return std::sinh(x);
-    case kCosh:
-      return std::cosh(x);
-    case kTanh:
-      return std::tanh(x);
-    case kCoth:
-      return 1 / std::tanh(x);
-    case kSec:
-      return 1 / std::cos(x);
-    case kCsc:
-      return 1 / std::sin(x);
-    case kSech:
-      return 1 / std::cosh(x);
-    case kCsch:
-      return 1 / std::sinh(x);
-    case kArcSinh:
-      return std::asinh(x);
-    case kArcCosh:
-      return std::acosh(x);
-    case kArcTanh:
-      return std::atanh(x);
-    case kArcSec:
-      return std::acos(1 / x);
-    case kArcCsc:
-      return std::asin(1 / x);
-    case kArcCoth:
-      return std::atanh(1 / x);
-    case kArcSech:
-      return std::acosh(1 / x);
-    case kArcCsch:
-      return std::asinh(1 / x);
-    case kHeaviside:
-      return x >= 0 ? 1 : 0;
+    case kNegate: return -x;
+    case kPlus: return x + y;
+    case kMinus: return x - y;
+    case kTimes: return x * y;
+    case kDivide: return x / y;
+    case kDiv: return std::trunc(x / y);
+    case kMod: return x - y * std::trunc(x / y);
+    case kPower: return x == 0 ? 0 : evalmath::Power(x, node.number);
+    case kCos: return std::cos(x);
+    case kSin: return std::sin(x);
+    case kTan: return std::tan(x);
+    case kCot: return 1 / std::tan(x);
+    case kAbs: return std::fabs(x);
+    case kSgn: return Sign(x);
+    case kSqrt: return std::sqrt(x);
+    case kSqr: return x * x;
+    case kLn: return std::log(x);
+    case kExp: return std::exp(x);
+    case kArcSin: return std::asin(x);
+    case kArcCos: return std::acos(x);
+    case kArcTan: return std::atan(x);
+    case kArcCot: return std::atan(1 / x);
+    case kSinh: return std::sinh(x);
+    case kCosh: return std::cosh(x);
+    case kTanh: return std::tanh(x);
+    case kCoth: return 1 / std::tanh(x);
+    case kSec: return 1 / std::cos(x);
+    case kCsc: return 1 / std::sin(x);
+    case kSech: return 1 / std::cosh(x);
+    case kCsch: return 1 / std::sinh(x);
+    case kArcSinh: return std::asinh(x);
+    case kArcCosh: return std::acosh(x);
+    case kArcTanh: return std::atanh(x);
+    case kArcSec: return std::acos(1 / x);
+    case kArcCsc: return std::asin(1 / x);
+    case kArcCoth: return std::atanh(1 / x);
+    case kArcSech: return std::acosh(1 / x);
+    case kArcCsch: return std::asinh(1 / x);
+    case kHeaviside: return x >= 0 ? 1 : 0;
     case kIf:
       services_.ui.ShowMessage(FloatToStr(x));
       return 1;
-    case kDtor:
-      return x * kPi / 180;
-    case kRtod:
-      return x * 180 / kPi;
-    case kLog10:
-      return std::log(x) / std::log(10.0L);
-    case kInt:
-      return std::trunc(x);
-    case kRound:
-      return std::nearbyint(x);
+    case kDtor: return x * kPi / 180;
+    case kRtod: return x * 180 / kPi;
+    case kLog10: return std::log(x) / std::log(10.0L);
+    case kInt: return std::trunc(x);
+    case kRound: return std::nearbyint(x);
     case kRandom: {
       services_.random.Randomize(services_.clock);
       const Extended rounded = std::nearbyint(x);
       const Extended range = std::isnan(rounded) ? 0 : std::clamp<Extended>(rounded, 0, INT32_MAX);
       return services_.random.Next(static_cast<std::int32_t>(range));
     }
-    case kRev:
-      return 1 / x;
+    case kRev: return 1 / x;
     // Kinds that never name a node.
     case kNumber:
     case kVariable:
@@ -454,9 +410,9 @@ Extended TCalcExpress::EvalNode(const CalcNode& node, std::span<const Extended> 
     case kLess:
     case kStart:
     case kEnd:
-    case kInvalid:
-      return 0;
+    case kInvalid: return 0;
   }
+  // clang-format on
   return 0;
 }
 

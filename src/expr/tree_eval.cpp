@@ -238,143 +238,82 @@ Extended Truth(bool value) {
 // The operation on its two side values (l is the argument of a one-argument function).
 Extended Operate(TreeOp operation, Extended l, Extended r, LcgRandom& random) {
   using evalmath::TruncToInt64;
+  // clang-format off
   switch (operation) {
     case kConstant:
     case kVariable:
     case kRnd:
       return l;  // leaves are handled before the sides are evaluated
-    case kNotEqual:
-      return Truth(l != r);
-    case kEqual:
-      return Truth(l == r);
-    case kLessEqual:
-      return Truth(l <= r);
-    case kGreaterEqual:
-      return Truth(l >= r);
-    case kGreater:
-      return Truth(l > r);
-    case kLess:
-      return Truth(l < r);
-    case kAdd:
-      return l + r;
-    case kSubtract:
-      return l - r;
-    case kMultiply:
-      return l * r;
-    case kDivide:
-      return l / r;
-    case kIntDivide:
-      return static_cast<Extended>(TruncToInt64(l / r));
-    case kMod:
-      return l - r * static_cast<Extended>(TruncToInt64(l / r));
+    case kNotEqual: return Truth(l != r);
+    case kEqual: return Truth(l == r);
+    case kLessEqual: return Truth(l <= r);
+    case kGreaterEqual: return Truth(l >= r);
+    case kGreater: return Truth(l > r);
+    case kLess: return Truth(l < r);
+    case kAdd: return l + r;
+    case kSubtract: return l - r;
+    case kMultiply: return l * r;
+    case kDivide: return l / r;
+    case kIntDivide: return static_cast<Extended>(TruncToInt64(l / r));
+    case kMod: return l - r * static_cast<Extended>(TruncToInt64(l / r));
     case kPower:
       if (l <= 0 && !evalmath::IsWhole(r)) {
         throw EFormulaError(FormulaMessage::kPowerOfNonPositive);
       }
       return evalmath::Power(l, r);
-    case kXor:
-      return Truth((l != 0) != (r != 0));
-    case kOr:
-      return Truth(l != 0 || r != 0);
-    case kAnd:
-      return Truth(l != 0 && r != 0);
-    case kShl:
-      return static_cast<Extended>(Shift(TruncToInt64(l), r, true));
-    case kShr:
-      return static_cast<Extended>(Shift(TruncToInt64(l), r, false));
-    case kNot:
-      return Truth(l == 0);
-    case kSinc:
-      return l == 0 ? 1 : std::sin(l) / l;
-    case kSinh:
-      return std::sinh(l);
-    case kCosh:
-      return std::cosh(l);
-    case kTanh:
-      return std::tanh(l);
-    case kCoth:
-      return 1 / std::tanh(l);
-    case kSin:
-      return std::sin(l);
-    case kCos:
-      return std::cos(l);
-    case kTan:
-      return std::tan(l);
-    case kCot:
-      return 1 / std::tan(l);
-    case kSqrt:
-      return std::sqrt(l);
-    case kSqr:
-      return l * l;
-    case kArcSinh:
-      return std::asinh(l);
-    case kArcCosh:
-      return std::acosh(l);
-    case kArcTanh:
-      return std::atanh(l);
-    case kArcCoth:
-      return std::atanh(1 / l);
-    case kArcSin:
-      return std::asin(l);
-    case kArcCos:
-      return std::acos(l);
-    case kArcTan:
-      return std::atan(l);
-    case kArcCot:
-      return std::atan(1 / l);
-    case kHeavy:
-      return Truth(l > 0);
-    case kSgn:
-      return l == 0 ? 0 : l / std::fabs(l);
-    case kFrac:
-      return l - std::trunc(l);
-    case kExp:
-      return std::exp(l);
-    case kAbs:
-      return std::fabs(l);
-    case kTrunc:
-      return static_cast<Extended>(TruncToInt64(l));
-    case kLn:
-      return std::log(l);
-    case kOdd:
-      return Truth((TruncToInt64(l) & 1) != 0);
-    case kPred:
-      return Wrapped(TruncToInt64(l), -1);
-    case kSucc:
-      return Wrapped(TruncToInt64(l), 1);
-    case kRound:
-      return std::nearbyint(l);
-    case kInt:
-      return std::trunc(l);
-    case kFac:
-      return Factorial(l);
-    case kLog10:
-      return std::log10(l);
-    case kRev:
-      return 1 / l;
-    case kSech:
-      return 1 / std::cosh(l);
-    case kCsch:
-      return 1 / std::sinh(l);
-    case kArcSech:
-      return std::acosh(1 / l);
-    case kArcCsch:
-      return std::asinh(1 / l);
-    case kSec:
-      return 1 / std::cos(l);
-    case kCsc:
-      return 1 / std::sin(l);
-    case kArcSec:
-      return l == 0 ? HUGE_VALL : std::acos(1 / l);
-    case kArcCsc:
-      return l == 0 ? HUGE_VALL : std::asin(1 / l);
-    case kRtod:
-      return l * 180 / kPi;
-    case kDtor:
-      return l * kPi / 180;
-    case kRandom:
-      return RandomBelow(l, random);
+    case kXor: return Truth((l != 0) != (r != 0));
+    case kOr: return Truth(l != 0 || r != 0);
+    case kAnd: return Truth(l != 0 && r != 0);
+    case kShl: return static_cast<Extended>(Shift(TruncToInt64(l), r, true));
+    case kShr: return static_cast<Extended>(Shift(TruncToInt64(l), r, false));
+    case kNot: return Truth(l == 0);
+    case kSinc: return l == 0 ? 1 : std::sin(l) / l;
+    case kSinh: return std::sinh(l);
+    case kCosh: return std::cosh(l);
+    case kTanh: return std::tanh(l);
+    case kCoth: return 1 / std::tanh(l);
+    case kSin: return std::sin(l);
+    case kCos: return std::cos(l);
+    case kTan: return std::tan(l);
+    case kCot: return 1 / std::tan(l);
+    case kSqrt: return std::sqrt(l);
+    case kSqr: return l * l;
+    case kArcSinh: return std::asinh(l);
+    case kArcCosh: return std::acosh(l);
+    case kArcTanh: return std::atanh(l);
+    case kArcCoth: return std::atanh(1 / l);
+    case kArcSin: return std::asin(l);
+    case kArcCos: return std::acos(l);
+    case kArcTan: return std::atan(l);
+    case kArcCot: return std::atan(1 / l);
+    case kHeavy: return Truth(l > 0);
+    case kSgn: return l == 0 ? 0 : l / std::fabs(l);
+    case kFrac: return l - std::trunc(l);
+    case kExp: return std::exp(l);
+    case kAbs: return std::fabs(l);
+    case kTrunc: return static_cast<Extended>(TruncToInt64(l));
+    case kLn: return std::log(l);
+    case kOdd: return Truth((TruncToInt64(l) & 1) != 0);
+    case kPred: return Wrapped(TruncToInt64(l), -1);
+    case kSucc: return Wrapped(TruncToInt64(l), 1);
+    case kRound: return std::nearbyint(l);
+    case kInt: return std::trunc(l);
+    case kFac: return Factorial(l);
+    case kLog10: return std::log10(l);
+    case kRev: return 1 / l;
+    case kSech: return 1 / std::cosh(l);
+    case kCsch: return 1 / std::sinh(l);
+    case kArcSech: return std::acosh(1 / l);
+    case kArcCsch: return std::asinh(1 / l);
+    case kSec: return 1 / std::cos(l);
+    case kCsc: return 1 / std::sin(l);
+    case kArcSec: return l == 0 ? HUGE_VALL : std::acos(1 / l);
+    case kArcCsc: return l == 0 ? HUGE_VALL : std::asin(1 / l);
+    case kRtod: return l * 180 / kPi;
+    case kDtor: return l * kPi / 180;
+    case kRandom: return RandomBelow(l, random);
   }
+  // clang-format on
   return 0;
 }
 
