@@ -1,8 +1,6 @@
 // A window model on a scripted Ui, a manual clock and a temporary data folder.
 #pragma once
 
-#include <gtest/gtest.h>
-
 #include <filesystem>
 #include <memory>
 
@@ -10,20 +8,17 @@
 #include "base/clock.h"
 #include "base/scripted_ui.h"
 #include "base/textfile.h"
+#include "support/temp_dir.h"
 
 namespace zarnix {
 
-class FormTest : public ::testing::Test {
+class FormTest : public TempDirTest {
  protected:
   void SetUp() override {
-    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-    dataDir_ = std::filesystem::temp_directory_path() /
-               (std::string("zarnix_form_") + info->test_suite_name() + "_" + info->name());
-    std::filesystem::remove_all(dataDir_);
-    std::filesystem::create_directories(dataDir_);
+    TempDirTest::SetUp();
+    dataDir_ = dir_;
     WriteTextLines(dataDir_ / PathFromGbk("zarnix数据.txt"), {"///"});
   }
-  void TearDown() override { std::filesystem::remove_all(dataDir_); }
 
   TForm1& MakeForm(ScreenSize screen = {}) {
     FormOptions options;

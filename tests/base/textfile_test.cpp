@@ -3,46 +3,26 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-
 #include "base/errors.h"
+#include "support/temp_dir.h"
 
 namespace zarnix {
 namespace {
 
-class TextFileTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    dir_ = std::filesystem::temp_directory_path() /
-           ("zarnix_textfile_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-            "_" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    std::filesystem::create_directories(dir_);
-  }
-  void TearDown() override { std::filesystem::remove_all(dir_); }
-
-  std::string Bytes(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-  }
-  void WriteBytes(const std::filesystem::path& path, const std::string& bytes) {
-    std::ofstream(path, std::ios::binary) << bytes;
-  }
-
-  std::filesystem::path dir_;
-};
+using TextFileTest = TempDirTest;
 
 TEST_F(TextFileTest, WritesGbkLinesWithCrLfUnderAChineseName) {
   const auto path = dir_ / PathFromGbk("结果.txt");
   WriteTextLines(path, {"数组", "", "x=1"});
-  EXPECT_EQ(Bytes(path), "数组\r\n\r\nx=1\r\n");
+  EXPECT_EQ(Read(path), "数组\r\n\r\nx=1\r\n");
   EXPECT_EQ(ReadTextLines(path), (std::vector<std::string>{"数组", "", "x=1"}));
   EXPECT_EQ(GbkFromPath(path.filename()), "结果.txt");
 }
 
 TEST_F(TextFileTest, ReadsLfAndUtf8WithByteOrderMark) {
-  WriteBytes(dir_ / "lf.txt", "a\nb\n\nc");
+  Write("lf.txt", "a\nb\n\nc");
   EXPECT_EQ(ReadTextLines(dir_ / "lf.txt"), (std::vector<std::string>{"a", "b", "", "c"}));
-  WriteBytes(dir_ / "bom.txt", "\xEF\xBB\xBF\xE6\x95\xB0\xE7\xBB\x84\r\nok\r\n");
+  Write("bom.txt", "\xEF\xBB\xBF\xE6\x95\xB0\xE7\xBB\x84\r\nok\r\n");
   EXPECT_EQ(ReadTextLines(dir_ / "bom.txt"), (std::vector<std::string>{"数组", "ok"}));
 }
 

@@ -5,7 +5,7 @@
 
 #include "base/errors.h"
 #include "sheet/worksheet.h"
-#include "table_test_util.h"
+#include "support/temp_dir.h"
 #include "tablefile/table_text.h"
 
 namespace zarnix {

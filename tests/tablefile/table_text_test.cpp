@@ -5,7 +5,7 @@
 #include "base/errors.h"
 #include "base/textfile.h"
 #include "sheet/worksheet.h"
-#include "table_test_util.h"
+#include "support/temp_dir.h"
 
 namespace zarnix {
 namespace {

@@ -1,4 +1,5 @@
-// A temporary folder per test and helpers to write and read raw file bytes.
+// A fresh temporary folder per test, removed afterwards, with helpers to write and read raw
+// file bytes.
 #pragma once
 
 #include <gtest/gtest.h>
