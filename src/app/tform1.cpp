@@ -228,16 +228,9 @@ void TForm1::LoadDataSequence() {
   StringGrid1.ClearCells();
   // Each press loads the category's next set; after its last set the search starts again
   // from the top. A category without any set is reported instead of searched for ever.
-  const DataSetSearch found = FindDataSet(ListBox0, DataCursor, name);
-  if (found.kind == DataSetSearch::Kind::kFound) {
-    CopyDataSet(found);
-    return;
-  }
-  const DataSetSearch again = FindDataSet(ListBox0, 0, name);
-  if (again.kind == DataSetSearch::Kind::kFound) {
-    CopyDataSet(again);
-    return;
-  }
+  DataSetSearch found = FindDataSet(ListBox0, DataCursor, name);
+  if (found.kind == DataSetSearch::Kind::kNotFound) found = FindDataSet(ListBox0, 0, name);
+  if (found.kind == DataSetSearch::Kind::kFound) return CopyDataSet(found);
   DataCursor = 0;
   ui_.ShowMessage(kNoDataSetMessage);
 }
@@ -247,8 +240,7 @@ void TForm1::CopyDataSet(const DataSetSearch& found) {
   for (int r = 0; r < rows; ++r)
     FillRowFromText(StringGrid1, r, ListBox0[found.nameLine + 1 + r]);
   StringGrid1.SetRowCount(rows);
-  StringGrid1.SetColCount(
-      rows > 0 ? CountOccurrences(ListBox0[found.lastRow], ",") + 1 : 1);
+  StringGrid1.SetColCount(rows > 0 ? CountOccurrences(ListBox0[found.lastRow], ",") + 1 : 1);
   // The cursor then points at the set's closing line, where the next search begins.
   DataCursor = found.lastRow + 1;
 }
