@@ -18,10 +18,14 @@ GridFontMetrics ScaleGridToFont(int fontSize, int currentDefaultColWidth) {
 }
 
 WindowLayout ComputeLayout(ScreenSize screen, int fontSize) {
-  WindowLayout l;
   // Maximised: the title bar and the desktop's task bar take 64 pixels.
-  l.clientWidth = std::max(screen.width, 320);
-  l.clientHeight = std::max(screen.height - 64, 240);
+  return ComputeLayoutForClient(screen.width, screen.height - 64, fontSize);
+}
+
+WindowLayout ComputeLayoutForClient(int clientWidth, int clientHeight, int fontSize) {
+  WindowLayout l;
+  l.clientWidth = std::max(clientWidth, 320);
+  l.clientHeight = std::max(clientHeight, 240);
   const int tabHeight = fontSize * 2 + 4;
   l.pageWidth = l.clientWidth - 8;
   l.pageHeight = l.clientHeight - tabHeight - 8;

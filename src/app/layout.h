@@ -41,6 +41,8 @@ struct WindowLayout {
 };
 
 WindowLayout ComputeLayout(ScreenSize screen, int fontSize);
+// The same rules for a window of this client area (a resized window).
+WindowLayout ComputeLayoutForClient(int clientWidth, int clientHeight, int fontSize);
 
 // Parts of the command line that follow the worksheet's width: the run button at half of it,
 // the decimal selector and its label to its left, the timing label to its right.

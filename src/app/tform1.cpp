@@ -284,6 +284,86 @@ void TForm1::SetDecimals(int value) {
 
 void TForm1::Splitter1Moved(int left) { StringGrid1.SetWidth(std::max(left, 1)); }
 
+// --- commands not built yet, grid clicks, the answer pane's popup, pages ---
+
+void TForm1::BitBtn3Click() { ui_.ShowMessage(kNotBuiltFeatureMessage); }
+void TForm1::BitBtn4Click() { ui_.ShowMessage(kNotBuiltFeatureMessage); }
+void TForm1::BitBtn5Click() { ui_.ShowMessage(kNotBuiltFeatureMessage); }
+void TForm1::BitBtn6Click() { ui_.ShowMessage(kNotBuiltFeatureMessage); }
+
+void TForm1::StringGrid1Click() {
+  Guarded([&] { StringGrid1.SetHint(StringGrid1.Cell(StringGrid1.Col(), StringGrid1.Row())); });
+}
+
+namespace {
+
+constexpr const char* kPlotMarker = "双击此格看图像";
+
+// Whether the text holds this ASCII character as a character of its own (not as the second
+// byte of a two-byte character).
+bool HasAsciiChar(std::string_view text, char wanted) {
+  for (std::size_t i = 0; i < text.size(); i += CharLengthAt(text, i))
+    if (text[i] == wanted) return true;
+  return false;
+}
+
+// Whether a double-click on the current cell starts one of the plots: the plot block's
+// marker, a regression formula row, or an equation or point list of the curve categories.
+bool DoubleClickStartsPlot(const Worksheet& grid, int category) {
+  const int col = grid.Col();
+  const int row = grid.Row();
+  const std::string& cell = grid.Cell(col, row);
+  if (cell.empty()) return false;
+  if (cell.find(kPlotMarker) != std::string::npos) return true;
+  if (category == 3) return col == 0 && (HasAsciiChar(cell, 'x') || HasAsciiChar(cell, 'X'));
+  if (category == 10 || category == 17) {
+    if (HasAsciiChar(cell, '=') && !grid.Cell(5, row).empty()) return true;
+    return cell.starts_with("x:") || cell.starts_with("X:");
+  }
+  return false;
+}
+
+}  // namespace
+
+void TForm1::StringGrid1DblClick() {
+  Guarded([&] {
+    if (DoubleClickStartsPlot(StringGrid1, CategoryIndex)) ui_.ShowMessage(kNotBuiltFeatureMessage);
+  });
+}
+
+void TForm1::N1Click() { memo1.SelectAll(); }
+
+void TForm1::N2Click() {
+  Guarded([&] {
+    if (memo1.SelLength() > 0) ui_.SetClipboardText(memo1.CutSelection());
+  });
+}
+
+void TForm1::N3Click() {
+  Guarded([&] {
+    if (memo1.SelLength() > 0) ui_.SetClipboardText(memo1.SelectedText());
+  });
+}
+
+void TForm1::PageControl1Change(Page page) {
+  ActivePage = page;
+  if (page == Page::kCalc) {
+    OpenDialogFilter = kCalcPageFilter;
+    return;
+  }
+  ui_.ShowMessage(kNotBuiltFeatureMessage);
+}
+
+void TForm1::FormResize(int clientWidth, int clientHeight) {
+  const int oldPanelWidth = Layout.panel.width;
+  Layout = ComputeLayoutForClient(clientWidth, clientHeight, FontSize);
+  // A collapsed worksheet stays collapsed; otherwise it keeps its share of the panel.
+  const int width = StringGrid1.Width();
+  if (width <= 1 || oldPanelWidth <= 0) return;
+  const long long scaled = static_cast<long long>(width) * Layout.panel.width / oldPanelWidth;
+  StringGrid1.SetWidth(static_cast<int>(std::max(scaled, 1LL)));
+}
+
 // --- failures ---
 
 void TForm1::Guarded(const std::function<void()>& body) {

@@ -57,6 +57,8 @@ struct ButtonState {
 inline constexpr const char* kNotBuiltMessage = "该类别尚未实现";
 // Load data in a category that has no data set in the data list.
 inline constexpr const char* kNoDataSetMessage = "没有该类别的数据";
+// A command or page whose work is not built yet.
+inline constexpr const char* kNotBuiltFeatureMessage = "该功能尚未实现";
 
 class TForm1 {
  public:
@@ -74,6 +76,22 @@ class TForm1 {
   void BitBtn2Click();  // load data
   void SpinEdit1Change();
   void Splitter1Moved(int left);
+  void BitBtn3Click();  // answer box on/off
+  void BitBtn4Click();  // save results
+  void BitBtn5Click();  // expand table
+  void BitBtn6Click();  // help
+  // The current cell's whole text becomes the grid's hint (its tooltip).
+  void StringGrid1Click();
+  // Double-click on the current cell: the plots it starts.
+  void StringGrid1DblClick();
+  // The answer pane's popup menu: select all, cut and copy to the clipboard.
+  void N1Click();
+  void N2Click();
+  void N3Click();
+  void PageControl1Change(Page page);
+  // The window's client area changed size: the page is laid out again and the worksheet
+  // keeps its share of the panel.
+  void FormResize(int clientWidth, int clientHeight);
 
   // Selects the radio item with this text and performs the selection; false when no item
   // has it.
@@ -97,6 +115,10 @@ class TForm1 {
   ButtonState BitBtn6{"帮助"};
   std::string Label1;
   std::string DecimalsLabel = "小数位数";
+  ButtonState N1{"全选"};
+  ButtonState N2{"剪切"};
+  ButtonState N3{"复制"};
+  std::array<std::string, 3> PageCaptions{"计算大全", "度量衡转换", "曲线图象"};  // by Page
   std::vector<std::string> ListBox0;
   Page ActivePage = Page::kCalc;
   std::string OpenDialogFilter;
