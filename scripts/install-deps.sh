@@ -9,6 +9,7 @@ packages=(
   nlohmann-json3-dev libcli11-dev
   libjpeg-dev libcairo2-dev fonts-wqy-microhei
   libgmp-dev
+  qt6-base-dev qt6-qpa-plugins xvfb xauth
 )
 
 missing=()
