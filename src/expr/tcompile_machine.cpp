@@ -228,6 +228,12 @@ __attribute__((always_inline)) inline void IntPowerLoop(std::int64_t n) {
   asm volatile("fstp %%st(1)" ::);
 }
 
+__attribute__((always_inline)) inline std::int32_t PopInt32() {
+  std::int32_t n;
+  asm volatile("fistpl %0" : "=m"(n));
+  return n;
+}
+
 // The power rules with ST0 = x (left), ST1 = y (right).
 __attribute__((always_inline)) inline void PowerBody() {
   bool xPositive;
@@ -261,6 +267,22 @@ __attribute__((always_inline)) inline void PowerBody() {
       : "=@ccz"(even)::"eax");
   asm volatile("fabs\n\tfyl2x\n\t" ZX_EXP2 ::);
   if (!even) asm volatile("fchs");
+}
+
+// tanh of ST0: saturated beyond the limit, else (e^2x - 1)/(e^2x + 1).
+__attribute__((always_inline)) inline void TanhBody() {
+  bool above, below;
+  asm volatile("fldt %1\n\tfucomip %%st(1), %%st" : "=@ccb"(above) : "m"(kTanhLimit));
+  asm volatile("fldt %1\n\tfchs\n\tfucomip %%st(1), %%st" : "=@cca"(below) : "m"(kTanhLimit));
+  if (above) {
+    asm volatile("fstp %%st(0)\n\tfld1" ::);
+  } else if (below) {
+    asm volatile("fstp %%st(0)\n\tfld1\n\tfchs" ::);
+  } else {
+    asm volatile("fadd %%st(0), %%st\n\t" ZX_EXP
+                 "fld1\n\tfsubr %%st(1), %%st\n\tfxch\n\tfld1\n\tfaddp\n\t"
+                 "fdivr %%st(1), %%st\n\tfstp %%st(1)" ::);
+  }
 }
 
 // Sign of ST0 into flags: positive (0 < x), zero.
@@ -495,22 +517,12 @@ U_SecH:
   asm volatile(ZX_EXP ZX_COSH ZX_REV ::"m"(kHalf));
   ZX_NEXT;
 U_TanH:
-U_CtgH : {
-  bool above, below;
-  asm volatile("fldt %1\n\tfucomip %%st(1), %%st" : "=@ccb"(above) : "m"(kTanhLimit));
-  asm volatile("fldt %1\n\tfchs\n\tfucomip %%st(1), %%st" : "=@cca"(below) : "m"(kTanhLimit));
-  if (above) {
-    asm volatile("fstp %%st(0)\n\tfld1" ::);
-  } else if (below) {
-    asm volatile("fstp %%st(0)\n\tfld1\n\tfchs" ::);
-  } else {
-    asm volatile("fadd %%st(0), %%st\n\t" ZX_EXP
-                 "fld1\n\tfsubr %%st(1), %%st\n\tfxch\n\tfld1\n\tfaddp\n\t"
-                 "fdivr %%st(1), %%st\n\tfstp %%st(1)" ::);
-  }
-  if (ip->handler == &&U_CtgH) asm volatile(ZX_REV ::);
+  TanhBody();
   ZX_NEXT;
-}
+U_CtgH:
+  TanhBody();
+  asm volatile(ZX_REV ::);
+  ZX_NEXT;
 U_ArcSinH : {
   bool positive, zero, big;
   ZX_SIGN_FLAGS(positive, zero);
@@ -657,21 +669,19 @@ R_Power:
   PowerBody();
   ZX_NEXT;
 
+  // IntPower wants ST0 = exponent, ST1 = base; the exponent is rounded to a 32-bit integer.
 M_IntPower:
-S_IntPower:
-R_IntPower : {
-  if (ip->handler == &&M_IntPower) {
-    PushSlot(ip->ptr);
-  } else if (ip->handler == &&S_IntPower) {
-    --sp;
-    asm volatile("fldt %0\n\tfxch" ::"m"(*sp));
-  }
-  // ST0 = exponent, ST1 = base.
-  std::int32_t n;
-  asm volatile("fistpl %0" : "=m"(n));
-  IntPowerLoop(n);
+  PushSlot(ip->ptr);
+  IntPowerLoop(PopInt32());
   ZX_NEXT;
-}
+S_IntPower:
+  --sp;
+  asm volatile("fldt %0\n\tfxch" ::"m"(*sp));
+  IntPowerLoop(PopInt32());
+  ZX_NEXT;
+R_IntPower:
+  IntPowerLoop(PopInt32());
+  ZX_NEXT;
 
 #define ZX_BINARY_LOGIC(Name, expr)   \
   M_##Name : PushSlot(ip->ptr);       \
@@ -865,7 +875,7 @@ class Lowering {
         Emit(XOp::kFfHead, Slot(in.b), in.a);
         live_ = 1;
         loops_.push_back(static_cast<std::int32_t>(out_.size()));
-        Emit(XOp::kFfLoop, nullptr, in.a);
+        Emit(XOp::kFfLoop, Slot(in.b), in.a);  // the tail finds the variable here
         fenceAt_ = out_.size();
         return i;
       }
@@ -877,6 +887,7 @@ class Lowering {
         if (cell == Cell::kRegister) --registerPending_;
         Emit(cell == Cell::kRegister ? XOp::kFfTailReg : XOp::kFfTailMem, nullptr, in.a);
         out_.back().target = loops_.back();
+        out_.back().ptr = out_[loops_.back()].ptr;
         loops_.pop_back();
         fenceAt_ = out_.size();
         return i;
