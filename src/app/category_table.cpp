@@ -3,13 +3,16 @@
 
 #include <string_view>
 
+#include "numeric/array_stats_category.h"
+#include "numeric/regression_category.h"
+
 namespace zarnix {
 
 const std::array<CategoryEntry, kCategoryCount> kCategoryTable = {{
     {"几何图形", nullptr},
     {"平面解析几何", nullptr},
-    {"数组统计", nullptr},
-    {"一元回归插值", nullptr},
+    {"数组统计", HandleArrayStatistics},
+    {"一元回归插值", HandleRegressionInterpolation},
     {"多元回归插值", nullptr},
     {"常用公式计算", nullptr},
     {"整数运算", nullptr},
