@@ -8,7 +8,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   nlohmann-json3-dev libcli11-dev
   libjpeg-dev libcairo2-dev fonts-wqy-microhei
-  libgmp-dev
+  libgmp-dev libmuparser-dev
   qt6-base-dev qt6-qpa-plugins xvfb xauth
 )
 
