@@ -3,6 +3,7 @@
 
 #include <string_view>
 
+#include "discrete/misc_calculations.h"
 #include "numeric/array_stats_category.h"
 #include "numeric/regression_category.h"
 
@@ -17,7 +18,7 @@ const std::array<CategoryEntry, kCategoryCount> kCategoryTable = {{
     {"常用公式计算", nullptr},
     {"整数运算", nullptr},
     {"趣味计算", nullptr},
-    {"杂项计算", nullptr},
+    {"杂项计算", HandleMiscCalculations},
     {"线性代数", nullptr},
     {"非线性方程", nullptr},
     {"微分方程组", nullptr},
