@@ -165,8 +165,10 @@ class RegressionRun {
     const int marker = 13 + b_;
     const int oldRowCount = grid_.RowCount();
     if (!interpolates_) {
-      for (int row = marker; row < oldRowCount; ++row) ClearCells(0, row);
-      grid_.SetRowCount(marker);
+      // No table: the sheet ends after the interpolation rows.
+      const int end = 11 + b_;
+      for (int row = end; row < oldRowCount; ++row) ClearCells(0, row);
+      grid_.SetRowCount(end);
       for (int row = kQueryLabelRow; row < marker; ++row) ClearCells(kFirstQueryColumn + ni_, row);
       return;
     }
