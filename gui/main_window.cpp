@@ -81,6 +81,7 @@ MainWindow::~MainWindow() {
   // are not user actions.
   rendering_ = true;
   delete takeCentralWidget();
+  pages_ = nullptr;
 }
 
 // --- building ---
@@ -113,6 +114,7 @@ void MainWindow::BuildCalcPage(QWidget* page) {
   grid_->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
                          QAbstractItemView::AnyKeyPressed);
   grid_->setWordWrap(false);
+  grid_->setTextElideMode(Qt::ElideNone);  // a long cell is cut at its edge; the hint shows it all
   QHeaderView* columns = grid_->horizontalHeader();
   columns->setMinimumSectionSize(1);
   columns->setSectionsClickable(false);
