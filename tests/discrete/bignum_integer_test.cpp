@@ -171,6 +171,10 @@ TEST(BigIntegerTest, OversizedWorkIsRefused) {
   } catch (const Exception& e) {
     EXPECT_EQ(e.Message(), "运算数太大，超过200000位");
   }
+  const std::string longGcd(kMaxGcdDigits + 1, '3');
+  EXPECT_THROW((void)BigGcd(longGcd, longGcd), Exception);
+  EXPECT_THROW((void)BigLcmList(longGcd + ";" + longGcd), Exception);
+  EXPECT_EQ(BigGcd(longGcd, "6"), "3");  // a short operand keeps it cheap
   // The limit still leaves room for the largest results the categories need.
   EXPECT_EQ(BigPower("2", 216091, 0).size(), 65050u);
   EXPECT_EQ(BigFactorial(10000).size(), 35660u);

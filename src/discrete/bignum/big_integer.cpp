@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 #include <numbers>
+#include <numeric>
 #include <vector>
 
 #include "base/errors.h"
@@ -63,13 +64,32 @@ std::vector<std::string> SplitNumberList(std::string_view list) {
   return SplitText(list, list.find(';') != std::string_view::npos ? ';' : ',');
 }
 
-Natural LcmOf(const Natural& a, const Natural& b) {
-  const Natural g = bignum::Gcd(a, b);
-  if (g.empty()) return {};
+// lcm(a, b) = b * (a / gcd(a, b)); against a machine word w that is a * (w / gcd(a, w)),
+// the same number for one pass over a.
+Natural LcmWithWord(Natural a, std::uint64_t w) {
+  if (a.empty() || w == 0) return {};
+  const std::uint64_t factor = w / std::gcd(w, bignum::ModWord(a, w));
+  if (factor == 1) return a;
+  RequireDigits(static_cast<long double>(bignum::DigitCount(a)) +
+                std::log10(static_cast<long double>(factor)));
+  return bignum::MultiplyWord(a, factor);
+}
+
+// Euclid's work grows with the square of the smaller operand; beyond kMaxGcdDigits digits it
+// is refused.
+Natural GcdOf(Natural a, Natural b) {
+  const std::size_t smaller = std::min(bignum::DigitCount(a), bignum::DigitCount(b));
+  if (smaller > kMaxGcdDigits) throw Exception(GcdTooLargeMessage());
+  return bignum::Gcd(std::move(a), std::move(b));
+}
+
+Natural LcmOf(Natural a, const Natural& b) {
+  if (bignum::FitsWord(b)) return LcmWithWord(std::move(a), bignum::ToWord(b));
+  if (bignum::FitsWord(a)) return LcmWithWord(b, bignum::ToWord(a));
+  const Natural g = GcdOf(a, b);
   Natural q, r;
   bignum::DivMod(a, g, q, r);
-  if (!q.empty() && !b.empty())
-    RequireDigits(static_cast<long double>(bignum::DigitCount(q) + bignum::DigitCount(b) - 1));
+  RequireDigits(static_cast<long double>(bignum::DigitCount(q) + bignum::DigitCount(b) - 1));
   return bignum::Multiply(b, q);
 }
 
@@ -90,46 +110,57 @@ std::uint64_t WordPower(int base, int k) {
 
 class RadixWriter {
  public:
-  RadixWriter(int base, const Natural& x) : base_(base), chunk_(ChunkLength(base, kLeafLimit)) {
-    powers_.push_back(bignum::FromWord(WordPower(base, chunk_)));
+  RadixWriter(int base, const Natural& x) : base_(base) {
+    const int chunk = ChunkLength(base, kLeafLimit);
+    powers_.push_back(bignum::FromWord(WordPower(base, chunk)));
+    widths_.push_back(static_cast<std::size_t>(chunk));
     while (2 * powers_.back().size() - 1 <= x.size()) {
       Natural next = bignum::Square(powers_.back());
       if (bignum::Compare(next, x) > 0) break;
       powers_.push_back(std::move(next));
+      widths_.push_back(2 * widths_.back());
     }
-    Emit(x, bignum::Compare(x, powers_[0]) < 0 ? -1 : static_cast<int>(powers_.size()) - 1, false);
+    Emit(x, static_cast<int>(powers_.size()) - 1, 0);
   }
   std::string Text() && { return std::move(text_); }
 
  private:
   static constexpr std::uint64_t kLeafLimit = 1000000000000000000ULL;
+  // Numbers this short are written by repeated short division.
+  static constexpr std::size_t kShortLimbs = 8;
 
-  // Writes x (below powers_[level]^2) in exactly chunk * 2^(level+1) characters when
-  // padded, else without leading zeros.
-  void Emit(const Natural& x, int level, bool padded) {
-    if (level < 0) return EmitLeaf(bignum::ToWord(x), padded);
-    if (!padded && bignum::Compare(x, powers_[level]) < 0) return Emit(x, level - 1, false);
+  // Writes x (below powers_[level]^2) in exactly `width` characters, or without leading
+  // zeros when width is 0.
+  void Emit(const Natural& x, int level, std::size_t width) {
+    if (level < 0 || x.size() <= kShortLimbs) return EmitShort(x, width);
+    if (width == 0 && bignum::Compare(x, powers_[level]) < 0) return Emit(x, level - 1, 0);
     Natural q, r;
     bignum::DivMod(x, powers_[level], q, r);
-    Emit(q, level - 1, padded);
-    Emit(r, level - 1, true);
+    const std::size_t low = widths_[level];
+    Emit(q, level - 1, width == 0 ? 0 : width - low);
+    Emit(r, level - 1, low);
   }
 
-  void EmitLeaf(std::uint64_t v, bool padded) {
-    char digits[64];
-    int n = 0;
-    do {
-      digits[n++] = kDigitAlphabet[v % static_cast<std::uint64_t>(base_)];
-      v /= static_cast<std::uint64_t>(base_);
-    } while (v != 0);
-    if (padded)
-      while (n < chunk_) digits[n++] = '0';
-    while (n > 0) text_.push_back(digits[--n]);
+  void EmitShort(Natural x, std::size_t width) {
+    const int chunk = ChunkLength(base_, bignum::kLimbBase - 1);
+    const std::uint64_t divisor = WordPower(base_, chunk);
+    std::string digits;  // least significant first
+    while (!x.empty()) {
+      std::uint64_t v = bignum::DivideWordInPlace(x, divisor);
+      for (int i = 0; i < chunk; ++i) {
+        digits.push_back(kDigitAlphabet[v % static_cast<std::uint64_t>(base_)]);
+        v /= static_cast<std::uint64_t>(base_);
+      }
+    }
+    while (!digits.empty() && digits.back() == '0') digits.pop_back();
+    if (digits.empty() && width == 0) digits = "0";
+    if (digits.size() < width) digits.append(width - digits.size(), '0');
+    text_.append(digits.rbegin(), digits.rend());
   }
 
   int base_;
-  int chunk_;
-  std::vector<Natural> powers_;  // base^(chunk * 2^i)
+  std::vector<Natural> powers_;      // base^(chunk * 2^i)
+  std::vector<std::size_t> widths_;  // chunk * 2^i
   std::string text_;
 };
 
@@ -177,6 +208,10 @@ Natural ReadRadix(std::string_view t, int base) {
 
 std::string BigTooLargeMessage() {
   return "运算数太大，超过" + std::to_string(kMaxBigDigits) + "位";
+}
+
+std::string GcdTooLargeMessage() {
+  return "运算数太大，超过" + std::to_string(kMaxGcdDigits) + "位";
 }
 
 const char* BigStatusMessage(BigStatus status) {
@@ -327,7 +362,7 @@ BigRootResult BigRoot(std::string_view s, std::int64_t n, std::int64_t p) {
 }
 
 std::string BigGcd(std::string_view a, std::string_view b) {
-  return bignum::FormatDigits(bignum::Gcd(ParseOperand(a), ParseOperand(b)));
+  return bignum::FormatDigits(GcdOf(ParseOperand(a), ParseOperand(b)));
 }
 
 std::string BigLcm(std::string_view a, std::string_view b) {
@@ -338,14 +373,15 @@ std::string BigGcdList(std::string_view list) {
   const std::vector<std::string> parts = SplitNumberList(list);
   Natural result = ParseOperand(parts.front());
   for (std::size_t i = 1; i < parts.size(); ++i)
-    result = bignum::Gcd(std::move(result), ParseOperand(parts[i]));
+    result = GcdOf(std::move(result), ParseOperand(parts[i]));
   return bignum::FormatDigits(result);
 }
 
 std::string BigLcmList(std::string_view list) {
   const std::vector<std::string> parts = SplitNumberList(list);
   Natural result = ParseOperand(parts.front());
-  for (std::size_t i = 1; i < parts.size(); ++i) result = LcmOf(result, ParseOperand(parts[i]));
+  for (std::size_t i = 1; i < parts.size(); ++i)
+    result = LcmOf(std::move(result), ParseOperand(parts[i]));
   return bignum::FormatDigits(result);
 }
 

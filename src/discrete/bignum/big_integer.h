@@ -16,6 +16,10 @@ inline constexpr std::string_view kDigitAlphabet = "0123456789ABCDEFGHIJKLMNOPQR
 // routine throws Exception(BigTooLargeMessage()) instead of working for minutes.
 inline constexpr std::size_t kMaxBigDigits = 200000;
 std::string BigTooLargeMessage();
+// The gcd (and the lcm through it) of two long numbers costs the square of the smaller one;
+// it is refused with GcdTooLargeMessage() beyond this many digits.
+inline constexpr std::size_t kMaxGcdDigits = 65534;
+std::string GcdTooLargeMessage();
 
 inline constexpr const char* kZeroDivisorMessage = "除数不能为0，结果无效";
 inline constexpr const char* kBadBaseMessage = "进制应在2到36之间";

@@ -19,6 +19,22 @@ constexpr std::uint64_t kPowersOfTen[] = {1,         10,         100,         10
                                           10000,     100000,     1000000,     10000000,
                                           100000000, 1000000000, 10000000000, 100000000000};
 
+// Division by a divisor below 10^9 through a precomputed reciprocal: the estimate from the
+// high half of n * (2^64 - 1) / d is at most one short (n < 2^62).
+class ShortDivisor {
+ public:
+  explicit ShortDivisor(std::uint64_t d) : d_(d), reciprocal_(~0ULL / d) {}
+  std::uint64_t Quotient(std::uint64_t n) const {
+    std::uint64_t q = static_cast<std::uint64_t>((static_cast<Wide>(n) * reciprocal_) >> 64);
+    if (n - q * d_ >= d_) ++q;
+    return q;
+  }
+
+ private:
+  std::uint64_t d_;
+  std::uint64_t reciprocal_;
+};
+
 void Trim(Natural& x) {
   while (!x.empty() && x.back() == 0) x.pop_back();
 }
@@ -172,18 +188,23 @@ void DivModLong(const Natural& a, const Natural& b, Natural& q, Natural& r) {
       --qhat;
       rhat += top;
     }
-    std::uint64_t carry = 0;
-    std::int64_t borrow = 0;
+    // u -= qhat * v. The products split into high and low limbs independently of each
+    // other; only a small borrow (0, 1 or 2) runs from limb to limb.
+    std::uint64_t carry = 0;  // high limb of the previous product
+    std::uint64_t borrow = 0;
     for (std::size_t i = 0; i < n; ++i) {
-      const std::uint64_t p = qhat * v[i] + carry;
-      carry = p / kLimbBase;
-      std::int64_t t =
-          static_cast<std::int64_t>(u[i + j]) - static_cast<std::int64_t>(p % kLimbBase) + borrow;
-      borrow = t < 0 ? -1 : 0;
-      u[i + j] = static_cast<Limb>(t < 0 ? t + kLimbBase : t);
+      const std::uint64_t p = qhat * v[i];
+      const std::uint64_t hi = p / kLimbBase;
+      const std::uint64_t lo = p - hi * kLimbBase;
+      // u - lo - carry - borrow, shifted up by two bases into [0, 3 * base).
+      const std::uint64_t t = u[i + j] + 2ULL * kLimbBase - lo - carry - borrow;
+      const std::uint64_t keep = (t >= kLimbBase) + (t >= 2ULL * kLimbBase);
+      u[i + j] = static_cast<Limb>(t - keep * kLimbBase);
+      borrow = 2 - keep;
+      carry = hi;
     }
-    const std::int64_t t =
-        static_cast<std::int64_t>(u[j + n]) - static_cast<std::int64_t>(carry) + borrow;
+    const std::int64_t t = static_cast<std::int64_t>(u[j + n]) - static_cast<std::int64_t>(carry) -
+                           static_cast<std::int64_t>(borrow);
     if (t < 0) {
       // qhat was one too large: add the divisor back; the top limb then cancels.
       --qhat;
@@ -250,8 +271,126 @@ Natural RootRecursive(const Natural& x, std::uint64_t n, Natural& power) {
   return DescendToRoot(x, n, std::move(start), power);
 }
 
+// Square root and remainder of x (an even number of limbs, top limb at least a quarter of
+// the base) by the recursive "Karatsuba square root": the root of the top half, then one
+// division of half that size for the next root limbs and a correction of at most one.
+void SquareRootNormalised(const Natural& x, Natural& root, Natural& rem) {
+  const std::size_t n = x.size();
+  if (n <= 2) {
+    const std::uint64_t v = ToWord(x);
+    std::uint64_t r = static_cast<std::uint64_t>(std::sqrt(static_cast<long double>(v)));
+    while (static_cast<Wide>(r) * r > v) --r;
+    while (static_cast<Wide>(r + 1) * (r + 1) <= v) ++r;
+    root = FromWord(r);
+    rem = FromWord(v - r * r);
+    return;
+  }
+  const std::size_t l = n / 4;
+  const auto limbs = [&x](std::size_t from, std::size_t to) {
+    Natural part(x.begin() + static_cast<std::ptrdiff_t>(from),
+                 x.begin() + static_cast<std::ptrdiff_t>(to));
+    Trim(part);
+    return part;
+  };
+  Natural highRoot, highRem;
+  SquareRootNormalised(limbs(2 * l, n), highRoot, highRem);
+  Natural numerator = limbs(l, 2 * l);
+  if (!highRem.empty()) {
+    Natural shifted = highRem;
+    shifted.insert(shifted.begin(), l, 0);
+    numerator = Add(shifted, numerator);
+  }
+  Natural q, u;
+  DivMod(numerator, MultiplyWord(highRoot, 2), q, u);
+  root = highRoot;
+  if (!root.empty()) root.insert(root.begin(), l, 0);
+  root = Add(root, q);
+  Natural a = u;
+  if (!a.empty()) a.insert(a.begin(), l, 0);
+  a = Add(a, limbs(0, l));
+  const Natural q2 = Square(q);
+  if (Compare(a, q2) >= 0) {
+    rem = Subtract(a, q2);
+  } else {
+    root = SubtractWord(root, 1);
+    rem = Subtract(Add(a, AddWord(MultiplyWord(root, 2), 1)), q2);
+  }
+}
+
+// floor(sqrt(x)) with x - root^2: x times c^2 fills an even number of limbs with a top limb
+// of at least a quarter of the base; the root of that, divided by c, is the root of x.
+Natural SquareRoot(const Natural& x, Natural& power) {
+  const std::size_t n = x.size() + (x.size() & 1);
+  // v = x / base^(n-2) from the top three limbs of the even-length view
+  long double v = 0;
+  for (std::size_t i = n; i-- > 0 && i + 3 >= n;) v = v * kLimbBase + (i < x.size() ? x[i] : 0);
+  if (n >= 3) v /= kLimbBase;
+  const long double base2 = static_cast<long double>(kLimbBase) * kLimbBase;
+  std::uint64_t c =
+      std::max<std::uint64_t>(1, static_cast<std::uint64_t>(std::sqrt(0.9L * base2 / v)));
+  Natural scaled;
+  while (true) {
+    scaled = MultiplyWord(x, c * c);
+    if (scaled.size() > n) {
+      --c;
+    } else if (scaled.size() < n || scaled.back() < kLimbBase / 4) {
+      ++c;
+    } else {
+      break;
+    }
+  }
+  Natural root, rem;
+  SquareRootNormalised(scaled, root, rem);
+  DivideWordInPlace(root, c);
+  power = Square(root);
+  return root;
+}
+
 std::uint64_t WordGcd(std::uint64_t a, std::uint64_t b) {
   return std::gcd(a, b);
+}
+
+// |x * p - y * q| for machine-word cofactors.
+Natural CombineMagnitude(const Natural& x, std::uint64_t p, const Natural& y, std::uint64_t q) {
+  Natural left = MultiplyWord(x, p);
+  Natural right = MultiplyWord(y, q);
+  return Compare(left, right) >= 0 ? Subtract(left, right) : Subtract(right, left);
+}
+
+// Lehmer's step for a >= b (b of several limbs): runs Euclid on the leading 18 digits
+// while both bounds give the same quotient, then applies the collected cofactors to the
+// whole numbers at once. False when not even one quotient could be settled that way.
+bool LehmerStep(Natural& a, Natural& b) {
+  const std::size_t n = a.size();
+  if (b.size() + 1 < n) return false;
+  auto lead = [n](const Natural& x) {
+    const std::uint64_t hi = x.size() >= n ? x[n - 1] : 0;
+    return hi * kLimbBase + (x.size() >= n - 1 ? x[n - 2] : 0);
+  };
+  __int128 x = lead(a), y = lead(b);
+  __int128 ca = 1, cb = 0, cc = 0, cd = 1;
+  while (y + cc > 0 && y + cd > 0) {
+    const __int128 q = (x + ca) / (y + cc);
+    if (q != (x + cb) / (y + cd)) break;
+    __int128 t = ca - q * cc;
+    ca = cc;
+    cc = t;
+    t = cb - q * cd;
+    cb = cd;
+    cd = t;
+    t = x - q * y;
+    x = y;
+    y = t;
+  }
+  if (cb == 0) return false;
+  // Each cofactor pair has opposite signs: a' = +-(|ca| a - |cb| b), likewise b'.
+  auto magnitude = [](__int128 v) { return static_cast<std::uint64_t>(v < 0 ? -v : v); };
+  Natural nextA = CombineMagnitude(a, magnitude(ca), b, magnitude(cb));
+  Natural nextB = CombineMagnitude(a, magnitude(cc), b, magnitude(cd));
+  a = std::move(nextA);
+  b = std::move(nextB);
+  if (Compare(a, b) < 0) std::swap(a, b);
+  return true;
 }
 
 }  // namespace
@@ -386,11 +525,13 @@ Natural MultiplyWord(const Natural& a, std::uint64_t w) {
 
 std::uint64_t DivideWordInPlace(Natural& a, std::uint64_t d) {
   if (d < kLimbBase) {
+    const ShortDivisor divisor(d);
     std::uint64_t rem = 0;
     for (std::size_t i = a.size(); i-- > 0;) {
       const std::uint64_t cur = rem * kLimbBase + a[i];
-      a[i] = static_cast<Limb>(cur / d);
-      rem = cur % d;
+      const std::uint64_t q = divisor.Quotient(cur);
+      a[i] = static_cast<Limb>(q);
+      rem = cur - q * d;
     }
     Trim(a);
     return rem;
@@ -402,6 +543,21 @@ std::uint64_t DivideWordInPlace(Natural& a, std::uint64_t d) {
     rem = cur % d;
   }
   Trim(a);
+  return static_cast<std::uint64_t>(rem);
+}
+
+std::uint64_t ModWord(const Natural& a, std::uint64_t d) {
+  if (d < kLimbBase) {
+    const ShortDivisor divisor(d);
+    std::uint64_t rem = 0;
+    for (std::size_t i = a.size(); i-- > 0;) {
+      const std::uint64_t cur = rem * kLimbBase + a[i];
+      rem = cur - divisor.Quotient(cur) * d;
+    }
+    return rem;
+  }
+  Wide rem = 0;
+  for (std::size_t i = a.size(); i-- > 0;) rem = (rem * kLimbBase + a[i]) % d;
   return static_cast<std::uint64_t>(rem);
 }
 
@@ -537,6 +693,8 @@ Natural Root(const Natural& x, std::uint64_t n, Natural* remainder) {
     // 2^n exceeds x: the root is 1.
     root = {1};
     power = {1};
+  } else if (n == 2) {
+    root = SquareRoot(x, power);
   } else {
     root = RootRecursive(x, n, power);
   }
@@ -549,13 +707,14 @@ Natural Gcd(Natural a, Natural b) {
   while (!b.empty()) {
     if (FitsWord(b)) {
       const std::uint64_t small = ToWord(b);
-      const std::uint64_t rest = FitsWord(a) ? ToWord(a) % small : DivideWordInPlace(a, small);
-      return FromWord(WordGcd(small, rest));
+      return FromWord(WordGcd(small, FitsWord(a) ? ToWord(a) % small : ModWord(a, small)));
     }
-    Natural q, r;
-    DivMod(a, b, q, r);
-    a = std::move(b);
-    b = std::move(r);
+    if (!LehmerStep(a, b)) {
+      Natural q, r;
+      DivMod(a, b, q, r);
+      a = std::move(b);
+      b = std::move(r);
+    }
   }
   return a;
 }

@@ -41,6 +41,7 @@ Natural SubtractWord(const Natural& a, std::uint64_t w);  // a >= w
 Natural MultiplyWord(const Natural& a, std::uint64_t w);
 // Quotient in place; returns the remainder. d is not zero.
 std::uint64_t DivideWordInPlace(Natural& a, std::uint64_t d);
+std::uint64_t ModWord(const Natural& a, std::uint64_t d);
 Natural Multiply(const Natural& a, const Natural& b);
 Natural Square(const Natural& a);
 // a = q * b + r with 0 <= r < b; b is not zero.
