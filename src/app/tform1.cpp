@@ -181,8 +181,10 @@ void TForm1::RunSequence() {
     if (CategoryIndex < 0 || CategoryIndex >= kCategoryCount) return;
     Workbench bench = MakeWorkbench();
     ClearFpFaults();
+    const Handler& handler = handlers_[CategoryIndex];
     try {
-      handlers_[CategoryIndex](bench);
+      if (!handler) NotBuilt(bench);
+      handler(bench);
     } catch (...) {
       if (CategoryIndex == kPuzzleCategoryIndex) BitBtn2.enabled = false;
       throw;

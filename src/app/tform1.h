@@ -137,7 +137,8 @@ class TForm1 {
   const DataPaths& Paths() const { return paths_; }
   // The category the radio group shows, "" before the first selection.
   std::string SelectedName() const;
-  // Replaces a category's handler (tests, and categories that are wired up late).
+  // Replaces a category's handler (tests, and categories that are wired up late); an empty
+  // handler makes the category "not built".
   void SetHandler(int categoryIndex, Handler handler);
 
  private:

@@ -54,6 +54,7 @@ TEST_F(FormTest, MissingDataListIsReportedAndTheWindowCarriesOn) {
 
 TEST_F(FormTest, UnbuiltCategoryEndsItsRunWithAMessage) {
   TForm1& form = MakeForm();
+  form.SetHandler(2, {});
   form.SelectCategory("数组统计");
   EXPECT_EQ(ui_.Messages(), (std::vector<std::string>{kNoDataSetMessage, kNotBuiltMessage}));
   EXPECT_TRUE(form.Label1.empty());
