@@ -217,8 +217,9 @@ TEST_F(ArrayStatsTest, EveryLineAgreesWithReferenceStatistics) {
       EXPECT_TRUE(Near(shown, block.Number(key), 1e-10L)) << block.name << ": " << key;
     }
     EXPECT_EQ(values.count("频值") == 1, block.Has("mode")) << block.name;
-    if (block.Has("mode"))
+    if (block.Has("mode")) {
       EXPECT_TRUE(Near(StrToFloat(values["频值"]), block.Number("mode"), 1e-12L)) << block.name;
+    }
     const std::string trueValue = values["真值"];
     const std::size_t plusMinus = trueValue.find("±");
     ASSERT_NE(plusMinus, std::string::npos) << block.name;
