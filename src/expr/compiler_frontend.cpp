@@ -690,6 +690,24 @@ std::string RunFrontEnd(std::string_view formula, const FrontEndDialect& dialect
   return tokens;
 }
 
+bool IsIdentifierStart(char c) {
+  return IsIdentStart(c);
+}
+bool IsIdentifierChar(char c) {
+  return IsIdentChar(c);
+}
+std::size_t IdentifierEnd(std::string_view text, std::size_t i) {
+  return ScanIdentifier(text, i);
+}
+std::size_t NumberEnd(std::string_view text, std::size_t i) {
+  if (i >= text.size() || !(IsDigit(text[i]) || text[i] == '.')) return std::string_view::npos;
+  return ScanNumber(text, i);
+}
+bool SplitCallArguments(std::string_view text, std::size_t from, std::vector<std::string>& args,
+                        std::size_t& close) {
+  return SplitArguments(text, from, args, close);
+}
+
 std::optional<std::vector<std::string>> ParseParameterList(std::string_view text) {
   std::vector<std::string> names;
   std::size_t i = 0;

@@ -120,6 +120,19 @@ void Parse(std::string_view tokenText, const FrontEndDialect& dialect, FrontEndS
 std::string RunFrontEnd(std::string_view formula, const FrontEndDialect& dialect,
                         bool stripComments, FrontEndSink& sink, CompileStatus& status);
 
+// Character classes and scanners of the formula syntax, for the engines' own text handling
+// (macro expansion, complex literals).
+bool IsIdentifierStart(char c);
+bool IsIdentifierChar(char c);
+// End of the identifier characters from `i` on.
+std::size_t IdentifierEnd(std::string_view text, std::size_t i);
+// End of the unsigned number that starts at `i`, or npos when its syntax is broken.
+std::size_t NumberEnd(std::string_view text, std::size_t i);
+// Splits "a,b,c)" from `from` (just after an opening bracket) at the top-level commas up to
+// the matching ")", whose position goes to `close`. False when the bracket is not closed.
+bool SplitCallArguments(std::string_view text, std::size_t from, std::vector<std::string>& args,
+                        std::size_t& close);
+
 // Identifiers separated by commas (blanks allowed, a trailing comma too), upper-cased, each
 // once, in list order. Nothing when the list is malformed.
 std::optional<std::vector<std::string>> ParseParameterList(std::string_view text);

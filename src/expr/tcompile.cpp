@@ -5,15 +5,14 @@
 #include <cfenv>
 #include <cmath>
 #include <ctime>
-#include <deque>
 #include <limits>
-#include <unordered_map>
 #include <vector>
 
 #include "base/convert.h"
 #include "base/errors.h"
 #include "base/fpu.h"
 #include "expr/compiler_frontend.h"
+#include "expr/compiler_generator.h"
 #include "expr/tcompile_functions.h"
 #include "expr/tcompile_machine.h"
 
@@ -21,29 +20,16 @@ namespace zarnix {
 
 namespace {
 
-const Extended kPi = 0xC90FDAA22168C235p-62L;
-const Extended kE = 0xADF85458A2BB4A9Bp-62L;
 const Extended kInfinity = std::numeric_limits<Extended>::infinity();
 const Extended kTwo63 = 9223372036854775808.0L;
 
-struct Slot {
-  alignas(16) Extended value = 0;
-};
-
-struct Operand {
-  std::string name;  // upper case, with "&"
-  bool constant;     // literals, PI, TRUE, FALSE
-  bool external;     // storage of the caller (not used by this compiler)
-  Slot* slot;
-};
-
-// What the generator knows about each pending value: a constant with its value, and whether
-// its code is nothing but its own load (so folding may take it out again).
-struct Track {
-  bool constant = false;
-  Extended value = 0;
-  std::size_t start = 0;  // first instruction of the load (its SPILL, if any)
-  bool plain = false;
+struct RealMachineTraits {
+  using Value = Extended;
+  using Op = MachineOp;
+  static constexpr int kMaxPending = kValueStackCells;
+  static constexpr std::string_view kLiteralPrefix = "TCMSYS_CONST_";
+  static Fetch FetchOf(Op op) { return InfoOf(op).fetch; }
+  static Value FromReal(Extended x) { return x; }
 };
 
 struct OpenIntegral {
@@ -58,100 +44,31 @@ bool IntegralExponent(Extended c) {
 
 }  // namespace
 
-struct TCompile::Impl final : FrontEndSink {
+struct TCompile::Impl final : CodeGenerator<RealMachineTraits> {
   bool stripComments = true;
-  bool rewriteDivision = true;
-  bool mergeLoads = true;
-  bool foldConstants = true;
 
   std::string formula = "0.0";
   std::string tokenText;
-  CompileStatus status;
-  std::vector<Operand> operands;
-  std::deque<Slot> slots;
-  std::unordered_map<std::string, int> names;
-  std::vector<Instruction> code;
-  std::vector<Track> track;
   std::vector<OpenIntegral> integrals;
   ThreadedProgram program;
   std::unique_ptr<Workspace> work = std::make_unique<Workspace>();
 
-  // --- Tables -------------------------------------------------------------------------------
-
   void ResetAll() {
-    operands.clear();
-    slots.clear();
-    names.clear();
+    ResetOperands();
     ResetGeneration();
   }
 
   void ResetGeneration() {
-    status = {};
-    code.clear();
-    track.clear();
+    ResetCode();
     integrals.clear();
     program.Clear();
     tokenText.clear();
   }
 
-  int Find(std::string_view name) const {
-    std::string key = UpperCase(name);
-    if (key.empty() || key[0] != '&') key.insert(0, "&");
-    const auto it = names.find(key);
-    return it == names.end() ? -1 : it->second;
-  }
+  // --- Generation hooks ---------------------------------------------------------------------
 
-  int AddOperand(const std::string& name, Extended value, bool constant) {
-    slots.push_back(Slot{value});
-    operands.push_back({"&" + name, constant, false, &slots.back()});
-    const int index = static_cast<int>(operands.size()) - 1;
-    names["&" + name] = index;
-    return index;
-  }
-
-  // --- FrontEndSink ---------------------------------------------------------------------------
-
-  std::string AddLiteral(Extended value) override {
-    const std::string name = "TCMSYS_CONST_" + std::to_string(operands.size());
-    AddOperand(name, value, true);
-    return name;
-  }
-
-  void AddIdentifier(const std::string& name) override {
-    if (Find(name) >= 0) return;
-    if (name == "PI") {
-      AddOperand(name, kPi, true);
-    } else if (name == "TRUE") {
-      AddOperand(name, 1, true);
-    } else if (name == "FALSE") {
-      AddOperand(name, 0, true);
-    } else {
-      AddOperand(name, name == "E" ? kE : 0, false);
-    }
-  }
-
-  void LoadOperand(const std::string& name) override {
-    if (!status.Ok()) return;
-    if (Find(name) < 0) AddIdentifier(name);
-    EmitLoad(Find(name));
-  }
-
-  void ReduceOperator(const FunctionEntry& entry, int level) override {
-    if (!status.Ok()) return;
+  void ReduceSpecial(const FunctionEntry& entry, int level) override {
     switch (entry.action) {
-      case kActReserved:
-        // Raw storage access is not offered to formulas.
-        status.Fail(kErrExpression);
-        return;
-      case kActBracket:
-        ReduceBracket(entry);
-        return;
-      case kActIf0:
-        ReduceIf0();
-        return;
-      case kActIf1:
-        ReduceIf1();
-        return;
       case kActFf0:
         ReduceIntegralBounds(level);
         return;
@@ -162,163 +79,42 @@ struct TCompile::Impl final : FrontEndSink {
         ReduceIntegralTail(level);
         return;
       default:
-        ReduceOperation(entry, static_cast<MachineOp>(entry.action));
+        status.Fail(kErrExpression);
     }
   }
 
   void Finish() override {
     if (!status.Ok()) return;
-    if (!integrals.empty() || track.size() != 1) {
+    if (!integrals.empty()) {
       status.Fail(kErrExpression);
       return;
     }
-    code.push_back({MachineOp::Ret});
-    std::vector<Extended*> addresses;
+    if (!FinishCode()) return;
     std::vector<std::uint8_t> constants;
-    for (const Operand& operand : operands) {
-      addresses.push_back(&operand.slot->value);
-      constants.push_back(operand.constant ? 1 : 0);
-    }
-    if (!program.Build(code, addresses, constants)) status.Fail(kErrFolding);
+    for (const Operand& operand : operands) constants.push_back(operand.constant ? 1 : 0);
+    if (!program.Build(code, Addresses(), constants)) status.Fail(kErrFolding);
   }
 
-  // --- Loads and the register discipline ----------------------------------------------------
-
-  Track& Top() { return track.back(); }
-  Track& Second() { return track[track.size() - 2]; }
-  static Track Computed() { return Track{}; }
-
-  void EmitLoad(int index) {
-    if (track.size() > static_cast<std::size_t>(kValueStackCells)) {
-      status.Fail(kErrExpression);  // more pending values than the value stack holds
-      return;
+  // The innermost integral whose integrand is being generated protects its placeholder.
+  std::size_t ProtectedDepth() const override {
+    for (auto it = integrals.rbegin(); it != integrals.rend(); ++it) {
+      if (it->stage == 2) return it->headDepth - 1;
     }
-    const std::size_t start = code.size();
-    if (!track.empty()) code.push_back({MachineOp::Spill});
-    code.push_back({MachineOp::Load, Form::kNone, index});
-    const Operand& operand = operands[index];
-    track.push_back({operand.constant, operand.slot->value, start, true});
+    return 0;
   }
 
-  void EmitLiteral(Extended value) { EmitLoad(Find(AddLiteral(value))); }
-
-  // Takes out the code of the newest `n` pending values, which must be plain loads.
-  bool RemoveLoads(std::size_t n) {
-    const std::size_t first = track[track.size() - n].start;
-    std::size_t length = 0;
-    for (std::size_t k = track.size() - n; k < track.size(); ++k) {
-      if (!track[k].plain) length = code.size() + 1;
-      length += code[track[k].start].op == MachineOp::Spill ? 2 : 1;
-    }
-    if (first + length != code.size()) {
-      status.Fail(kErrFolding);
-      return false;
-    }
-    code.resize(first);
-    track.resize(track.size() - n);
+  bool Reciprocal(const Extended& c, Extended& r) override {
+    FpFaultScope scope;
+    r = c == 0 ? kInfinity : 1 / c;
+    ClearFpFaults();
     return true;
   }
 
-  void ReplaceWithConstant(std::size_t n, Extended value) {
-    if (RemoveLoads(n)) EmitLiteral(value);
-  }
-
-  // The top value's load now reads a new literal.
-  bool ReplaceTopLoad(Extended value) {
-    if (!Top().plain || code.empty() || code.back().op != MachineOp::Load) {
-      status.Fail(kErrFolding);
+  bool ReduceConstantRight(MachineOp op) override {
+    if ((op != MachineOp::Power && op != MachineOp::IntPower) || !IntegralExponent(Top().value))
       return false;
-    }
-    code.back().a = Find(AddLiteral(value));
-    Top().value = value;
+    ReduceConstantExponent(Top().value);
     return true;
-  }
-
-  // Enough pending values for the operator, none of them below an open integral's placeholder.
-  bool Need(std::size_t count) {
-    if (track.size() < count) status.Fail(kErrExpression);
-    for (auto it = integrals.rbegin(); it != integrals.rend() && status.Ok(); ++it) {
-      if (it->stage != 2) continue;
-      if (track.size() - count < it->headDepth - 1) status.Fail(kErrExpression);
-      break;
-    }
-    return status.Ok();
-  }
-
-  bool LastIsSpilledLoad() const {
-    return code.size() >= 2 && code.back().op == MachineOp::Load &&
-           code[code.size() - 2].op == MachineOp::Spill;
-  }
-
-  // The operand fetch of a binary operation.
-  Form FetchOperands(Fetch fetch) {
-    if (mergeLoads && LastIsSpilledLoad()) {
-      code.erase(code.end() - 2);
-      if (fetch == Fetch::kSwapped) code.push_back({MachineOp::Swap});
-      return Form::kMerged;
-    }
-    code.push_back({MachineOp::Unspill});
-    if (fetch == Fetch::kExponentFirst) code.push_back({MachineOp::Swap});
-    return Form::kUnspilled;
-  }
-
-  void Generate(MachineOp op) {
-    const MachineOpInfo& info = InfoOf(op);
-    if (info.fetch == Fetch::kNone) {
-      code.push_back({op});
-      Top() = Computed();
-      return;
-    }
-    const Form form = FetchOperands(info.fetch);
-    code.push_back({op, form});
-    track.pop_back();
-    Top() = Computed();
-  }
-
-  // --- Operators ----------------------------------------------------------------------------
-
-  void ReduceBracket(const FunctionEntry& entry) {
-    if (!Need(1)) return;
-    // A folded bracket is its own value; an unfolded one hides the constant.
-    if (!(foldConstants && entry.fold && Top().constant)) Top().constant = false;
-  }
-
-  void ReduceOperation(const FunctionEntry& entry, MachineOp op) {
-    const bool binary = entry.kind == 2;
-    if (!Need(binary ? 2 : 1)) return;
-    // 1. Division by a constant becomes multiplication by its reciprocal.
-    if (binary && rewriteDivision && op == MachineOp::Div && Top().constant && !Second().constant) {
-      const Extended c = Top().value;
-      Extended reciprocal;
-      {
-        FpFaultScope scope;
-        reciprocal = c == 0 ? kInfinity : 1 / c;
-        ClearFpFaults();
-      }
-      if (!ReplaceTopLoad(reciprocal)) return;
-      op = MachineOp::Mul;
-    }
-    if (foldConstants && Top().constant) {
-      // 3. Both operands constant.
-      if (binary && entry.fold && Second().constant) {
-        Extended r;
-        if (FoldBinary(op, Second().value, Top().value, r)) ReplaceWithConstant(2, r);
-        return;
-      }
-      // 4a. Constant integral exponent.
-      if (binary && (op == MachineOp::Power || op == MachineOp::IntPower) &&
-          IntegralExponent(Top().value)) {
-        ReduceConstantExponent(Top().value);
-        return;
-      }
-      // 4b. One-argument function of a constant.
-      if (!binary && entry.fold) {
-        Extended r;
-        if (FoldUnary(op, Top().value, r)) ReplaceWithConstant(1, r);
-        return;
-      }
-    }
-    Generate(op);
   }
 
   void ReduceConstantExponent(Extended c) {
@@ -343,26 +139,7 @@ struct TCompile::Impl final : FrontEndSink {
     Generate(MachineOp::IntPower);
   }
 
-  void ReduceIf0() {
-    if (!Need(2)) return;
-    Top().constant = Second().constant = false;
-  }
-
-  void ReduceIf1() {
-    if (!Need(3)) return;
-    Form form = Form::kUnspilled;
-    if (mergeLoads && LastIsSpilledLoad()) {
-      code.erase(code.end() - 2);
-      code.push_back({MachineOp::Swap});
-      form = Form::kMerged;
-    } else {
-      code.push_back({MachineOp::Unspill});
-    }
-    code.push_back({MachineOp::Unspill});
-    code.push_back({MachineOp::IfSelect, form});
-    track.resize(track.size() - 3);
-    track.push_back(Computed());
-  }
+  // --- Integrals ----------------------------------------------------------------------------
 
   void ReduceIntegralBounds(int level) {
     if (level < 0 || level >= kIntegralLevels) status.Fail(kErrExpression);
@@ -406,7 +183,7 @@ struct TCompile::Impl final : FrontEndSink {
 
   // Runs one operation on the machine itself, so that folded values are the run-time values.
   bool Evaluate(MachineOp op, Extended left, Extended right, Extended& out) {
-    Slot a{left}, b{right};
+    OperandSlot<Extended> a{left}, b{right};
     std::vector<Instruction> mini{{MachineOp::Enter}, {MachineOp::Load, Form::kNone, 0}};
     const Fetch fetch = InfoOf(op).fetch;
     if (fetch != Fetch::kNone) {
@@ -436,7 +213,7 @@ struct TCompile::Impl final : FrontEndSink {
   // Fits the 64-bit integer the folding converts through.
   static bool FitsInt64(Extended x) { return std::fabs(x) < kTwo63; }
 
-  bool FoldUnary(MachineOp op, Extended x, Extended& r) {
+  bool FoldUnary(MachineOp op, const Extended& x, Extended& r) override {
     switch (op) {
       case MachineOp::Rev:
         if (x == 0) {
@@ -458,7 +235,7 @@ struct TCompile::Impl final : FrontEndSink {
     return Evaluate(op, x, 0, r) || FoldFailed();
   }
 
-  bool FoldBinary(MachineOp op, Extended left, Extended right, Extended& r) {
+  bool FoldBinary(MachineOp op, const Extended& left, const Extended& right, Extended& r) override {
     switch (op) {
       case MachineOp::Div:
       case MachineOp::DivE:
@@ -553,8 +330,7 @@ void TCompile::MergeLoads(bool on) {
 }
 
 Extended* TCompile::ParameterAddress(std::string_view name) {
-  const int index = impl_->Find(name);
-  return index < 0 ? nullptr : &impl_->operands[index].slot->value;
+  return impl_->Storage(name);
 }
 
 int TCompile::ParameterIndex(std::string_view name) const {
@@ -581,8 +357,8 @@ std::string TCompile::Disassemble() const {
   const Impl& c = *impl_;
   return zarnix::Disassemble(c.code, [&c](int index) {
     if (index < 0 || static_cast<std::size_t>(index) >= c.operands.size()) return std::string("?");
-    const Operand& operand = c.operands[index];
-    return operand.constant ? operand.name + "=" + FloatToStr(operand.slot->value) : operand.name;
+    const Impl::Operand& operand = c.operands[index];
+    return operand.constant ? operand.name + "=" + FloatToStr(*operand.storage) : operand.name;
   });
 }
 

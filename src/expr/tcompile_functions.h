@@ -5,18 +5,15 @@
 #include <span>
 
 #include "expr/compiler_frontend.h"
+#include "expr/compiler_generator.h"
 
 namespace zarnix {
 
-// Actions of table entries that are not a single machine operation.
+// Actions of the integral entries (the generator's own actions are in compiler_generator.h).
 enum RealAction : int {
-  kActBracket = -1,
-  kActIf0 = -2,
-  kActIf1 = -3,
   kActFf0 = -4,
   kActFf1 = -5,
   kActFf2 = -6,
-  kActReserved = -7,  // the raw-storage entries, refused
 };
 
 std::span<const FunctionEntry> RealFunctionTable();

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "base/extended.h"
+#include "expr/compiler_generator.h"
 
 namespace zarnix {
 
@@ -18,9 +19,6 @@ enum class MachineOp : std::uint8_t {
 #define ZX_BINARY(Name, text, fetch, regs) Name,
 #include "expr/opcodes.def"
 };
-
-// Operand fetch of a binary operation: which operand the operation wants on top.
-enum class Fetch : std::uint8_t { kNone, kPlain, kSwapped, kExponentFirst };
 
 struct MachineOpInfo {
   const char* text;
@@ -32,18 +30,9 @@ struct MachineOpInfo {
 
 const MachineOpInfo& InfoOf(MachineOp op);
 
-// How a binary operation found its operands: the right operand loaded over the left one
-// (merged) or the left one taken back from the value stack (unspilled).
-enum class Form : std::uint8_t { kNone, kMerged, kUnspilled };
-
 // One instruction. LOAD: a = operand index. FFHEAD: a = level, b = operand index of the
 // integral variable. FFTAIL: a = level.
-struct Instruction {
-  MachineOp op;
-  Form form = Form::kNone;
-  std::int32_t a = 0;
-  std::int32_t b = 0;
-};
+using Instruction = BasicInstruction<MachineOp>;
 
 // Text of an instruction list, one instruction a line; `operandText` names operand indexes.
 std::string Disassemble(std::span<const Instruction> code,
