@@ -184,6 +184,8 @@ std::string WeekdayItem(ItemRow& row, MiscRun&) {
 
 std::string GregorianToLunarItem(ItemRow& row, MiscRun&) {
   const CalendarDate date = row.Date(0);
+  if (date.year < kLunarFirstYear || date.year > kLunarLastYear)
+    throw ItemError(kLunarRangeMessage);
   const LunarConversion lunar = GregorianToLunar(date.year, date.month, date.day);
   return GanZhiYearName(lunar.date.year) + (lunar.date.leap ? "闰" : "") +
          LunarMonthName(lunar.date.month, true) + LunarDayName(lunar.date.day) +
