@@ -258,9 +258,11 @@ void MainWindow::Dispatch(const std::function<void()>& action) {
 void MainWindow::PushEditsToModel() {
   grid_->CommitPendingEdit();
   if (paneEdited_) {
-    form_.memo1.SetText(PaneTextFromQt(memo_->toPlainText()));
+    // What the widget shows now; the pane may keep less (its character limit), and the
+    // next render then shows what it kept.
+    renderedPaneText_ = PaneTextFromQt(memo_->toPlainText());
+    form_.memo1.SetText(renderedPaneText_);
     paneEdited_ = false;
-    renderedPaneText_ = form_.memo1.Text();
   }
 }
 

@@ -308,6 +308,13 @@ TEST_F(WindowTest, TypingInThePaneReachesTheModelBeforeTheNextCommand) {
   window_->AnswerPane()->setPlainText(Qt8("手写的\n两行"));
   window_->AnswerPopup()->actions()[0]->trigger();
   EXPECT_EQ(GbkToUtf8(Form().memo1.Text()), "手写的\r\n两行");
+
+  // The pane keeps no more than its limit, and the widget then shows what it kept.
+  Form().memo1.SetMaxChars(5);
+  window_->AnswerPane()->setPlainText(QStringLiteral("abcdefgh"));
+  window_->AnswerPopup()->actions()[0]->trigger();
+  EXPECT_EQ(Form().memo1.Text(), "abcde");
+  EXPECT_EQ(window_->AnswerPane()->toPlainText(), QStringLiteral("abcde"));
 }
 
 TEST_F(WindowTest, SplitterSetsTheWorksheetWidth) {
