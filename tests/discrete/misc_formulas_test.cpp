@@ -1,6 +1,6 @@
 // Date and formula routines of the miscellaneous calculations against independent rules:
 // Easter against the Gregorian computus, weekdays against the calendar, the moon's phase at
-// known new and full moons, the growth models at their band edges, and formula reading.
+// known new and full moons, and the reading of chemical formulas.
 #include <gtest/gtest.h>
 
 #include <vector>
@@ -8,7 +8,6 @@
 #include "base/date.h"
 #include "discrete/misc_dates.h"
 #include "discrete/misc_elements.h"
-#include "discrete/misc_models.h"
 
 namespace zarnix {
 namespace {
@@ -58,42 +57,6 @@ TEST(MiscDates, MoonPhaseAtKnownNewAndFullMoons) {
     EXPECT_LT(MoonPhase(*DayNumber(newMoon.year, newMoon.month, newMoon.day)), 0.1);
   for (const CalendarDate& fullMoon : {CalendarDate{2000, 1, 21}, CalendarDate{2024, 1, 25}})
     EXPECT_GT(MoonPhase(*DayNumber(fullMoon.year, fullMoon.month, fullMoon.day)), 0.9);
-}
-
-TEST(MiscDates, TimeDifferences) {
-  EXPECT_EQ(TimeDifferenceText(0, 0, 0, 0, 0, 0), "0时0分0秒=0秒");
-  EXPECT_EQ(TimeDifferenceText(23, 59, 59, 0, 0, 0), "-23时59分59秒=-86399秒");
-  EXPECT_EQ(TimeDifferenceText(0, 0, 0, 0, 0, 3661), "1时1分1秒=3661秒");
-  EXPECT_EQ(InvalidDateText(2023, 13, 1), "日期无效：2023年13月1日");
-}
-
-TEST(MiscModels, GrowthBandsMeetAtTheirEdges) {
-  // Boys at 12 and 13 months fall into different bands; the curves nearly meet there.
-  const HeightWeight boy12 = ChildHeightWeight(12, 1);
-  const HeightWeight boy13 = ChildHeightWeight(13, 1);
-  EXPECT_NEAR(boy12.height, 51.07f + 3.588f * 12 - 0.1287f * 144, 1e-4);
-  EXPECT_NEAR(boy13.height, boy12.height, 3);
-  const HeightWeight girl48 = ChildHeightWeight(48, 0);
-  const HeightWeight girl49 = ChildHeightWeight(49, 0);
-  EXPECT_NEAR(girl49.weight, girl48.weight, 2);
-  EXPECT_NEAR(ChildHeightWeight(0, 2).height, 50.2f, 1e-6);  // any sex but 1 is a girl
-  const HeightWeight oldest = ChildHeightWeight(132, 1);
-  EXPECT_GT(oldest.height, 130);
-  EXPECT_LT(oldest.height, 150);
-}
-
-TEST(MiscModels, FormulasAtSamplePoints) {
-  EXPECT_NEAR(StandardWeight(30, 170), 61.1, 0.05);
-  EXPECT_NEAR(AdultHeightForecast(2000, 1, 175, 162), 175.24, 1e-9);
-  EXPECT_NEAR(AdultHeightForecast(2000, 0, 175, 162), (0.9 * 175 + 162) * 0.51, 1e-9);
-  EXPECT_NEAR(AdultHeightForecast(2100, 1, 100, 100), 104 * 1.025, 1e-9);
-  EXPECT_NEAR(*PopulationModel(2001), 12.6743L * 1.0066L * 1.00648L, 1e-12);
-  EXPECT_NEAR(*PopulationModel(1960), 14.5L / 2.1903323262839879155L, 1e-12);
-  EXPECT_FALSE(PopulationModel(1948));
-  EXPECT_FALSE(PopulationModel(2101));
-  EXPECT_EQ(ParallelCombination(std::vector<Extended>{4, 4, 0.4L, 1}), 2);
-  EXPECT_NEAR(GiniCoefficient(std::vector<Extended>{0, 100}), 0.5, 1e-12);
-  EXPECT_NEAR(GiniTwoGroups(50, 50), 0, 1e-12);
 }
 
 TEST(MiscElements, FormulaTokens) {

@@ -3,7 +3,6 @@
 #pragma once
 
 #include <filesystem>
-#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -36,7 +35,7 @@ class MiscSheet {
   }
 
   // Adds an item row (number, then parameters from column 4) and returns its row.
-  int Add(const std::string& number, std::initializer_list<std::string> params) {
+  int Add(const std::string& number, const std::vector<std::string>& params) {
     const int row = grid_.RowCount();
     grid_.SetRowCount(row + 1);
     grid_.SetCell(1, row, number);
@@ -58,7 +57,7 @@ class MiscSheet {
 
   const std::string& Result(int row) const { return grid_.Cell(kResultCol, row); }
   // The result of a single item.
-  std::string RunOne(const std::string& number, std::initializer_list<std::string> params) {
+  std::string RunOne(const std::string& number, const std::vector<std::string>& params) {
     const int row = Add(number, params);
     Run();
     return Result(row);
