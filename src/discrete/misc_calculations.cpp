@@ -37,9 +37,16 @@ constexpr const char* kTaxFile = "ZARNIX利息税率.thf";
 // Whole-number parameters beyond this size cannot be meant; refusing them keeps the integer
 // arithmetic of the items exact.
 constexpr Extended kMaxWhole = 1e15L;
+// The texts an item writes into its result cell when it cannot compute.
 constexpr const char* kParamRangeMessage = "参数超出范围";
 constexpr const char* kTermError = "存期错误！";
 constexpr const char* kDepositDateError = "存款日或取款日错误！";
+constexpr const char* kDayNumberRangeMessage = "日序号超出范围";
+constexpr const char* kEasterRangeMessage = "复活节只能计算1900年至2199年";
+constexpr const char* kPopulationRangeMessage = "人口模型只适用于1949年至2100年";
+constexpr const char* kNoLunarDateMessage = "无此农历日期：";
+constexpr const char* kCashFlowsMessage = "现金流最多22个";
+constexpr const char* kGiniGroupsMessage = "最多9组";
 constexpr int kDepositFirstYear = 1991;
 constexpr int kDepositLastYear = 2100;
 constexpr int kMaxCashFlows = 22;
@@ -156,7 +163,7 @@ std::string DayNumberItem(ItemRow& row, MiscRun&) {
 
 std::string DateOfDayNumberItem(ItemRow& row, MiscRun&) {
   const auto date = DateOfDayNumber(row.Whole(0));
-  if (!date) throw ItemError("日序号超出范围");
+  if (!date) throw ItemError(kDayNumberRangeMessage);
   return DateText(*date);
 }
 
@@ -174,7 +181,7 @@ std::string EasterItem(ItemRow& row, MiscRun&) {
   const auto easter = year >= kEasterFirstYear && year <= kEasterLastYear
                           ? EasterDate(static_cast<int>(year))
                           : std::nullopt;
-  if (!easter) throw ItemError("复活节只能计算1900年至2199年");
+  if (!easter) throw ItemError(kEasterRangeMessage);
   return IntToStr(easter->month) + "月" + IntToStr(easter->day) + "日";
 }
 
@@ -203,7 +210,7 @@ std::string LunarToGregorianItem(ItemRow& row, MiscRun&) {
                                                 static_cast<int>(day), leap})
                            : std::nullopt;
   if (!count)
-    throw ItemError("无此农历日期：" + IntToStr(year) + "年" + (leap ? "闰" : "") +
+    throw ItemError(kNoLunarDateMessage + IntToStr(year) + "年" + (leap ? "闰" : "") +
                     IntToStr(month) + "月" + IntToStr(day) + "日");
   const CalendarDate date = DecodeDate(*count + kLunarEpochDate);
   if (date.year > kLunarLastYear) throw ItemError(kLunarRangeMessage);
@@ -222,8 +229,7 @@ std::string FutureValueItem(ItemRow& row, MiscRun&) {
 
 std::string NetPresentValueItem(ItemRow& row, MiscRun&) {
   const std::string& list = row.Cell(kFirstParamCol + 1);
-  if (CountOccurrences(list, ";") + 1 > kMaxCashFlows)
-    throw ItemError("现金流最多" + IntToStr(kMaxCashFlows) + "个");
+  if (CountOccurrences(list, ";") + 1 > kMaxCashFlows) throw ItemError(kCashFlowsMessage);
   const std::vector<Extended> flows =
       Trim(list).empty() ? std::vector<Extended>{} : SplitReals(list, ';');
   return Money(NetPresentValue(row.P(0), flows, Timing(row.P(2))));
@@ -274,7 +280,7 @@ std::string PopulationItem(ItemRow& row, MiscRun& run) {
   const auto population = year >= kPopulationFirstYear && year <= kPopulationLastYear
                               ? PopulationModel(static_cast<int>(year))
                               : std::nullopt;
-  if (!population) throw ItemError("人口模型只适用于1949年至2100年");
+  if (!population) throw ItemError(kPopulationRangeMessage);
   return run.Result(*population);
 }
 
@@ -304,7 +310,7 @@ std::string StandardWeightItem(ItemRow& row, MiscRun&) {
 std::string GiniItem(ItemRow& row, MiscRun&) {
   int groups = 0;
   while (groups < row.ParamCount() && !Trim(row.Cell(kFirstParamCol + groups)).empty()) ++groups;
-  if (groups > kMaxGiniGroups) throw ItemError("最多" + IntToStr(kMaxGiniGroups) + "组");
+  if (groups > kMaxGiniGroups) throw ItemError(kGiniGroupsMessage);
   const Extended gini = GiniCoefficient(row.Params().first(groups));
   CheckFpFaults();
   return Format("%.3f", gini);
