@@ -40,7 +40,7 @@ TEST(MiscCli, TheShippedWorksheetOpensComputed) {
   EXPECT_EQ(ResultOf(grid, "31"), "2451545");
   EXPECT_EQ(ResultOf(grid, "35"), U("3月31日"));
   EXPECT_EQ(ResultOf(grid, "36"), U("星期六"));
-  EXPECT_EQ(ResultOf(grid, "37"), U("癸卯(免)年闰二月初一"));
+  EXPECT_EQ(ResultOf(grid, "37"), U("癸卯(兔)年闰二月初一"));
   EXPECT_EQ(ResultOf(grid, "38"), U("2023年3月22日"));
   EXPECT_EQ(ResultOf(grid, "62"), "0.600");
 }

@@ -102,7 +102,7 @@ TEST(LunarCalendar, SolarTermNames) {
 
 TEST(LunarCalendar, YearMonthAndDayNames) {
   EXPECT_EQ(GanZhiYearName(2000), "庚辰(龙)年");
-  EXPECT_EQ(GanZhiYearName(2023), "癸卯(免)年");
+  EXPECT_EQ(GanZhiYearName(2023), "癸卯(兔)年");
   EXPECT_EQ(GanZhiYearName(1900), "庚子(鼠)年");
   EXPECT_EQ(GanZhiYearName(3), "癸亥(猪)年");  // (y - 4) taken modulo, never negative
   EXPECT_EQ(LunarMonthName(1, true), "正月");

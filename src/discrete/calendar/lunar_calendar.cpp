@@ -14,7 +14,8 @@ namespace {
 
 constexpr const char* kStems = "甲乙丙丁戊己庚辛壬癸";
 constexpr const char* kBranches = "子丑寅卯辰巳午未申酉戌亥";
-constexpr const char* kAnimals = "鼠牛虎免龙蛇马羊猴鸡狗猪";
+// The rabbit of 卯 is 兔 (an older table had the look-alike 免, which is no animal).
+constexpr const char* kAnimals = "鼠牛虎兔龙蛇马羊猴鸡狗猪";
 constexpr const char* kMonthNumerals = "正二三四五六七八九十";
 constexpr const char* kDayPrefixes = "初十廿三";
 constexpr const char* kDayNumerals = "一二三四五六七八九十";
