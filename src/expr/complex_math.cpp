@@ -25,13 +25,6 @@ Extended SquaredModulus(const ComplexValue& z) {
   return z.re * z.re + z.im * z.im;
 }
 
-// The result of a division by zero: the flag is what counts.
-ComplexValue DivisionByZero() {
-  std::feraiseexcept(FE_DIVBYZERO);
-  const Extended inf = std::numeric_limits<Extended>::infinity();
-  return {inf, inf};
-}
-
 // mag * (cos t + i sin t); an angle of 0 leaves an infinite modulus alone.
 ComplexValue Polar(Extended mag, Extended t) {
   if (t == 0) return {mag, t};
@@ -70,22 +63,11 @@ bool IsZero(const ComplexValue& z) {
 
 // --- Arithmetic ---------------------------------------------------------------------------------
 
-ComplexValue Add(const ComplexValue& l, const ComplexValue& r) {
-  return {l.re + r.re, l.im + r.im};
-}
-
-ComplexValue Sub(const ComplexValue& l, const ComplexValue& r) {
-  return {l.re - r.re, l.im - r.im};
-}
-
-ComplexValue Mul(const ComplexValue& l, const ComplexValue& r) {
-  return {l.re * r.re - l.im * r.im, l.re * r.im + l.im * r.re};
-}
-
-ComplexValue Div(const ComplexValue& l, const ComplexValue& r) {
-  const Extended n = SquaredModulus(r);
-  if (n == 0) return DivisionByZero();
-  return {(l.re * r.re + l.im * r.im) / n, (l.im * r.re - l.re * r.im) / n};
+// The result of a division by zero: the flag is what counts.
+ComplexValue DivisionByZero() {
+  std::feraiseexcept(FE_DIVBYZERO);
+  const Extended inf = std::numeric_limits<Extended>::infinity();
+  return {inf, inf};
 }
 
 ComplexValue Distance(const ComplexValue& l, const ComplexValue& r) {

@@ -16,11 +16,24 @@ struct ComplexValue {
 // they do in the real machine; the caller checks them after a run or a fold.
 namespace cx {
 
-// Arithmetic.
-ComplexValue Add(const ComplexValue& l, const ComplexValue& r);
-ComplexValue Sub(const ComplexValue& l, const ComplexValue& r);
-ComplexValue Mul(const ComplexValue& l, const ComplexValue& r);
-ComplexValue Div(const ComplexValue& l, const ComplexValue& r);  // l * conj(r) / |r|^2
+// Arithmetic (inline: the interpreter's most frequent operations).
+inline ComplexValue Add(const ComplexValue& l, const ComplexValue& r) {
+  return {l.re + r.re, l.im + r.im};
+}
+inline ComplexValue Sub(const ComplexValue& l, const ComplexValue& r) {
+  return {l.re - r.re, l.im - r.im};
+}
+inline ComplexValue Mul(const ComplexValue& l, const ComplexValue& r) {
+  return {l.re * r.re - l.im * r.im, l.re * r.im + l.im * r.re};
+}
+// A zero divisor raises the division-by-zero flag.
+ComplexValue DivisionByZero();
+// l * conj(r) / |r|^2
+inline ComplexValue Div(const ComplexValue& l, const ComplexValue& r) {
+  const Extended n = r.re * r.re + r.im * r.im;
+  if (n == 0) return DivisionByZero();
+  return {(l.re * r.re + l.im * r.im) / n, (l.im * r.re - l.re * r.im) / n};
+}
 ComplexValue Distance(const ComplexValue& l, const ComplexValue& r);
 // The power family. A zero base gives 1 for a zero exponent and 0 for an exponent with a
 // positive real part.

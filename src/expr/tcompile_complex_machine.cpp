@@ -2,6 +2,7 @@
 // (ST0 on top), pending ones in the value stack, exactly as the generator's spill rule places them.
 #include "expr/tcompile_complex_machine.h"
 
+#include <cfenv>
 #include <utility>
 
 #include "base/fpu.h"
@@ -26,6 +27,20 @@ const Extended kRandomFactor = 0x1.000000010000000p-32L + 0x1p-95L;
 Extended NextRandom(std::uint64_t& seed) {
   seed = (seed * 134775813u + 1u) & 0xFFFFFFFFu;
   return static_cast<Extended>(seed) * kRandomFactor;
+}
+
+bool IsBinary(ComplexOp op) {
+  return kOpInfo[static_cast<int>(op)].fetch != Fetch::kNone;
+}
+
+// The binary operation at `j` that takes the load at `i` as its right operand in the merged
+// form (after a SWAP when it wants the left operand on top).
+bool FusedBinary(std::span<const ComplexInstruction> code, std::size_t i, std::size_t& j) {
+  j = i + 1;
+  const bool swapped = j < code.size() && code[j].op == ComplexOp::Swap;
+  if (swapped) ++j;
+  if (j >= code.size() || !IsBinary(code[j].op) || code[j].form != Form::kMerged) return false;
+  return swapped == (kOpInfo[static_cast<int>(code[j].op)].fetch == Fetch::kSwapped);
 }
 
 }  // namespace
@@ -84,9 +99,18 @@ bool ComplexProgram::Build(std::span<const ComplexInstruction> code,
   int live = 0;
   int pending = 0;
   bool ok = !code.empty() && code.back().op == ComplexOp::Ret;
-  for (const ComplexInstruction& in : code) {
-    if (!ok) break;
+  for (std::size_t i = 0; i < code.size() && ok; ++i) {
+    const ComplexInstruction& in = code[i];
     Step step{in.op, false, nullptr};
+    // A load whose value is the right operand of the next operation (merged fetch) is read by
+    // that operation directly.
+    if (std::size_t j = 0; in.op == ComplexOp::Load && FusedBinary(code, i, j)) {
+      ok = live >= 1 && in.a >= 0 && static_cast<std::size_t>(in.a) < operands.size() &&
+           operands[in.a] != nullptr;
+      if (ok) steps_.push_back({code[j].op, false, operands[in.a]});
+      i = j;
+      continue;
+    }
     switch (in.op) {
       case ComplexOp::Enter:
         ok = live == 0 && pending == 0;
@@ -177,6 +201,10 @@ ComplexValue ComplexProgram::RunUnchecked(ComplexWorkspace& work) const {
     break;
 #define ZX_CX_BINARY(Name, text, fetch, Routine)                             \
   case ComplexOp::Name: {                                                    \
+    if (s.ptr != nullptr) {                                                  \
+      reg[live - 1] = cx::Routine(reg[live - 1], *s.ptr);                    \
+      break;                                                                 \
+    }                                                                        \
     const ComplexValue& top = reg[live - 1];                                 \
     ComplexValue& below = reg[live - 2];                                     \
     below = s.leftOnTop ? cx::Routine(top, below) : cx::Routine(below, top); \
@@ -190,7 +218,14 @@ ComplexValue ComplexProgram::RunUnchecked(ComplexWorkspace& work) const {
 }
 
 ComplexValue ComplexProgram::Run(ComplexWorkspace& work) const {
-  FpFaultScope scope;
+  // Clearing the flags costs more than a short run, so only a run that finds flags raised by
+  // earlier arithmetic is isolated from them.
+  if (std::fetestexcept(FE_DIVBYZERO | FE_INVALID | FE_OVERFLOW) != 0) {
+    FpFaultScope scope;
+    const ComplexValue value = RunUnchecked(work);
+    CheckFpFaults();
+    return value;
+  }
   const ComplexValue value = RunUnchecked(work);
   CheckFpFaults();
   return value;

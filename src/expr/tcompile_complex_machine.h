@@ -67,7 +67,8 @@ class ComplexProgram {
   struct Step {
     ComplexOp op;
     bool leftOnTop;     // binary operations: the left operand is in ST0
-    ComplexValue* ptr;  // LOAD: the operand's storage
+    ComplexValue* ptr;  // LOAD: the operand's storage; a binary operation fused with the load
+                        // of its right operand: that operand's storage
   };
   std::vector<Step> steps_;
 };
