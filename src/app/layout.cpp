@@ -35,8 +35,9 @@ WindowLayout ComputeLayoutForClient(int clientWidth, int clientHeight, int fontS
   l.radioGroup = {8, 4, l.pageWidth - 25, 3 * itemHeight + captionHeight + 8};
 
   l.buttonHeight = fontSize * 3;
-  l.buttonWidth = fontSize * 9;
-  l.runButtonWidth = fontSize * 14;
+  // Wide enough for the longest captions: "答案框开/关" and a seven-character category name.
+  l.buttonWidth = fontSize * 8;
+  l.runButtonWidth = fontSize * 11;
   const int panelTop = l.radioGroup.top + l.radioGroup.height + 6;
   l.panel = {8, panelTop, l.pageWidth - 25,
              std::max(l.pageHeight - l.buttonHeight - l.radioGroup.height - 50, 40)};
@@ -61,7 +62,10 @@ RunLine LayOutRunLine(const WindowLayout& l, int worksheetWidth, int fontSize) {
   const int labelWidth = fontSize * 6;
   line.decimalsLabel = {line.decimalsSpin.left - labelWidth - 4, l.buttonTop, labelWidth,
                         l.buttonHeight};
-  line.timingLabel = {left + l.runButtonWidth + 10, l.buttonTop, fontSize * 16, l.buttonHeight};
+  // The timing label takes the room up to the right-aligned buttons and never covers them.
+  const int labelLeft = left + l.runButtonWidth + 10;
+  const int room = l.loadDataButton.left - 6 - labelLeft;
+  line.timingLabel = {labelLeft, l.buttonTop, std::clamp(room, 0, fontSize * 16), l.buttonHeight};
   return line;
 }
 

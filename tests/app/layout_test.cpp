@@ -73,6 +73,15 @@ TEST(Layout, PanelAndCommandLineRules) {
   EXPECT_LT(line.decimalsSpin.left + line.decimalsSpin.width, line.runButton.left);
   EXPECT_LT(line.decimalsLabel.left, line.decimalsSpin.left);
   EXPECT_GT(line.timingLabel.left, line.runButton.left + line.runButton.width);
+
+  // With a worksheet as wide as the panel the label stops short of the load-data button.
+  for (int width : {800, 1024, 1280, 1920}) {
+    const int font = FontSizeForScreenWidth(width);
+    const WindowLayout wide = ComputeLayout({width, 768}, font);
+    const RunLine full = LayOutRunLine(wide, wide.panel.width, font);
+    EXPECT_LE(full.timingLabel.left + full.timingLabel.width, wide.loadDataButton.left) << width;
+    EXPECT_GE(full.timingLabel.width, 0);
+  }
 }
 
 }  // namespace
