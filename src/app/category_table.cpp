@@ -3,6 +3,8 @@
 
 #include <string_view>
 
+#include "discrete/general_calculation.h"
+#include "discrete/integer_arithmetic.h"
 #include "discrete/misc_calculations.h"
 #include "numeric/array_stats_category.h"
 #include "numeric/regression_category.h"
@@ -16,7 +18,7 @@ const std::array<CategoryEntry, kCategoryCount> kCategoryTable = {{
     {"一元回归插值", HandleRegressionInterpolation},
     {"多元回归插值", nullptr},
     {"常用公式计算", nullptr},
-    {"整数运算", nullptr},
+    {"整数运算", HandleIntegerArithmetic},
     {"趣味计算", nullptr},
     {"杂项计算", HandleMiscCalculations},
     {"线性代数", nullptr},
@@ -28,7 +30,7 @@ const std::array<CategoryEntry, kCategoryCount> kCategoryTable = {{
     {"线性规划", nullptr},
     {"控制系统仿真", nullptr},
     {"函数与曲线", nullptr},
-    {"通用计算", nullptr},
+    {"通用计算", HandleGeneralCalculation},
     {"空间解析几何", nullptr},
     {"高等数学", nullptr},
 }};
