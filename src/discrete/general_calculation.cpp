@@ -273,12 +273,16 @@ void ComplexToPolarItem(GeneralRow& row) {
   row.SetResult(row.Real(r) + "*(cos(" + theta + "°)+sin(" + theta + "°)*i)");
 }
 
+// A part that shows as zero carries no sign.
+std::string UnsignedZero(std::string text) {
+  if (!text.empty() && text[0] == '-' && StrToFloat(text) == 0) text.erase(0, 1);
+  return text;
+}
+
 void PolarToComplexItem(GeneralRow& row) {
   const Extended theta = row.P(1) * kPi / 180;
-  const std::string x = row.Real(row.P(0) * std::cos(theta));
-  std::string y = row.Real(row.P(0) * std::sin(theta));
-  // A part that shows as zero carries no sign.
-  if (y[0] == '-' && StrToFloat(y) == 0) y.erase(0, 1);
+  const std::string x = UnsignedZero(row.Real(row.P(0) * std::cos(theta)));
+  const std::string y = UnsignedZero(row.Real(row.P(0) * std::sin(theta)));
   row.SetResult(x + (y[0] == '-' ? "" : "+") + y + "*i");
 }
 

@@ -288,6 +288,11 @@ namespace {
 
 constexpr int kZetaTerms = 100;
 
+// Adding term to sum rounds back to sum: it is below half a unit in the sum's last place.
+bool BelowHalfUlp(Extended term, Extended sum) {
+  return sum != 0 && std::fabs(term) < std::fabs(sum) * 0x1p-65L;
+}
+
 // The terms of zeta(s) beyond the hundredth by Euler-Maclaurin: without them |B_2| would be
 // 0.1657 instead of 1/6.
 Extended ZetaTail(int s) {
@@ -306,7 +311,11 @@ std::vector<Extended> BernoulliNumbers(int count) {
   for (int j = 1; j <= count; ++j) {
     const int s = 2 * j;
     Extended zeta = 0;
-    for (int k = 1; k <= kZetaTerms; ++k) zeta += 1 / std::pow(static_cast<Extended>(k), s);
+    for (int k = 1; k <= kZetaTerms; ++k) {
+      const Extended term = 1 / std::pow(static_cast<Extended>(k), s);
+      if (BelowHalfUlp(term, zeta)) break;  // neither it nor any later term changes the sum
+      zeta += term;
+    }
     zeta += ZetaTail(s);
     numbers.push_back(zeta * Factorial(static_cast<std::uint32_t>(s)) / std::pow(kPi, s) /
                       std::ldexp(1.0L, s - 1));
@@ -323,6 +332,7 @@ std::vector<Extended> EulerNumbers(int count) {
     Extended beta = 0;
     for (int k = 1; k <= 1000; ++k) {
       const Extended term = 1 / std::pow(static_cast<Extended>(2 * k - 1), s + 1);
+      if (BelowHalfUlp(term, beta)) break;
       beta += k % 2 == 1 ? term : -term;
     }
     numbers.push_back(beta / std::pow(kPi, s + 1) * Factorial(static_cast<std::uint32_t>(s)) *

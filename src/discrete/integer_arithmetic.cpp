@@ -286,6 +286,18 @@ std::int64_t WholeValue(Extended value, Extended x) {
   return std::llround(value);
 }
 
+// factors[from] * ... * factors[to - 1], halves multiplied first so the products stay balanced.
+bignum::Natural Product(const std::vector<std::uint64_t>& factors, std::size_t from,
+                        std::size_t to) {
+  if (to - from <= 16) {
+    bignum::Natural product = bignum::FromWord(1);
+    for (std::size_t i = from; i < to; ++i) product = bignum::MultiplyWord(product, factors[i]);
+    return product;
+  }
+  const std::size_t middle = from + (to - from) / 2;
+  return bignum::Multiply(Product(factors, from, middle), Product(factors, middle, to));
+}
+
 void FormulaProductSumItem(IntegerRow& row) {
   const bool product = row.Number() == 14;
   const std::string& cell = row.Cell(4);
@@ -302,19 +314,27 @@ void FormulaProductSumItem(IntegerRow& row) {
                 : std::vector<Extended>{};
   std::string result;
   if (product) {
-    bignum::Natural magnitude = bignum::FromWord(1);
+    // The size first, from the logarithms; then one balanced product of the factors.
+    std::vector<std::uint64_t> factors;
+    Extended digits = 0;
     bool negative = false;
-    for (std::size_t i = 0; i < values.size() && !magnitude.empty(); ++i) {
+    bool zero = false;
+    for (std::size_t i = 0; i < values.size(); ++i) {
       const std::int64_t factor = WholeValue(values[i], xs[i]);
-      magnitude =
-          bignum::MultiplyWord(magnitude, factor < 0 ? 0 - static_cast<std::uint64_t>(factor)
-                                                     : static_cast<std::uint64_t>(factor));
+      zero = zero || factor == 0;
       negative ^= factor < 0;
-      if (magnitude.size() * bignum::kLimbDigits > kMaxBigDigits + bignum::kLimbDigits)
-        throw Exception(BigTooLargeMessage());
+      const std::uint64_t magnitude =
+          factor < 0 ? 0 - static_cast<std::uint64_t>(factor) : static_cast<std::uint64_t>(factor);
+      if (magnitude > 1) digits += std::log10(static_cast<Extended>(magnitude));
+      factors.push_back(magnitude);
     }
-    result = bignum::FormatDigits(magnitude);
-    if (negative && result != "0") result.insert(0, 1, '-');
+    if (zero) {
+      result = "0";
+    } else {
+      if (digits > kMaxBigDigits) throw Exception(BigTooLargeMessage());
+      result = bignum::FormatDigits(Product(factors, 0, factors.size()));
+      if (negative) result.insert(0, 1, '-');
+    }
   } else {
     __int128 sum = 0;  // 100000 terms below 2^63 cannot overflow 127 bits
     for (std::size_t i = 0; i < values.size(); ++i) sum += WholeValue(values[i], xs[i]);
