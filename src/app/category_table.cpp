@@ -7,6 +7,9 @@
 #include "discrete/integer_arithmetic.h"
 #include "discrete/misc_calculations.h"
 #include "numeric/array_stats_category.h"
+#include "numeric/linear_algebra_category.h"
+#include "numeric/nonlinear_category.h"
+#include "numeric/ode_category.h"
 #include "numeric/regression_category.h"
 
 namespace zarnix {
@@ -21,9 +24,9 @@ const std::array<CategoryEntry, kCategoryCount> kCategoryTable = {{
     {"整数运算", HandleIntegerArithmetic},
     {"趣味计算", nullptr},
     {"杂项计算", HandleMiscCalculations},
-    {"线性代数", nullptr},
-    {"非线性方程", nullptr},
-    {"微分方程组", nullptr},
+    {"线性代数", HandleLinearAlgebra},
+    {"非线性方程", HandleNonlinearEquations},
+    {"微分方程组", HandleOdeSystem},
     {"表格计算", nullptr},
     {"矢量运算", nullptr},
     {"数独幻方八皇后", nullptr},
