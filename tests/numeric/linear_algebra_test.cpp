@@ -126,13 +126,7 @@ TEST(LinearAlgebraReference, AgreesWithNumpy) {
   }
 }
 
-TEST(ComplexRoutines, SwapMatrixAndPivotLimit) {
-  ComplexMatrix a(2, 2);
-  a(0, 1) = a(1, 0) = {0, 1};
-  const ComplexMatrix inv = ComplexInverse(a);
-  EXPECT_EQ(inv(0, 1).im, -1);
-  EXPECT_EQ(inv(1, 0).im, -1);
-  EXPECT_EQ(inv(0, 0).re, 0);
+TEST(ComplexRoutines, PivotLimit) {
   // A pivot of modulus 0.003 is below the limit: |z|^4 = 8.1e-11.
   ComplexMatrix small(1, 1);
   small(0, 0) = {0.003L, 0};

@@ -1,5 +1,5 @@
 // Interval roots (sign changes, zeros on the grid, poles) and the two system solvers
-// (descent, its fallback at a zero start, secant elimination, systems without a solution).
+// (descent and its fallback at a zero start, secant elimination).
 #include "numeric/nonlinear.h"
 
 #include <gtest/gtest.h>
@@ -53,14 +53,6 @@ TEST_F(NonlinearTest, BadFormulaShowsItsMessageOnce) {
   EXPECT_EQ(ui.Messages().size(), 1u);
 }
 
-TEST_F(NonlinearTest, DescentSolvesTheCircleAndLine) {
-  const EquationSystem system{{"x^2+y^2-a", "x-y"}, {4}, 1e-8L};
-  std::vector<Extended> v = {1, 1.5L};
-  ASSERT_TRUE(SystemGradientSolve(Services(), system, v));
-  EXPECT_NEAR(static_cast<double>(v[0]), std::sqrt(2.0), 1e-3);
-  EXPECT_NEAR(static_cast<double>(v[1]), std::sqrt(2.0), 1e-3);
-}
-
 TEST_F(NonlinearTest, ZeroStartFallsBackToTheSecantMethod) {
   const EquationSystem system{{"x-1", "y-2"}, {}, 1e-10L};
   std::vector<Extended> v = {0, 1};
@@ -78,13 +70,6 @@ TEST_F(NonlinearTest, SecantEliminationOnThreeEquations) {
   EXPECT_NEAR(static_cast<double>(v[0]), 1, 1e-6);
   EXPECT_NEAR(static_cast<double>(v[1]), 2, 1e-6);
   EXPECT_NEAR(static_cast<double>(v[2]), 3, 1e-6);
-}
-
-TEST_F(NonlinearTest, NoSolution) {
-  const EquationSystem system{{"x^2+y^2+1", "x-y"}, {}, 1e-8L};
-  std::vector<Extended> v = {1, 2};
-  EXPECT_FALSE(SystemGradientSolve(Services(), system, v));
-  EXPECT_FALSE(SystemSecantSolve(Services(), system, v));
 }
 
 }  // namespace
