@@ -68,6 +68,9 @@ class WindowTest : public ::testing::Test {
 
   TForm1& Form() { return window_->Form(); }
 
+  // What the test handler echoes: cell (3, 2) of whatever worksheet the category loaded.
+  std::string Input() { return GbkToUtf8(Form().StringGrid1.Cell(3, 2)); }
+
   // A radio button takes clicks on its circle and its text, not on the rest of its column.
   static void ClickRadio(QRadioButton* item) {
     QTest::mouseClick(item, Qt::LeftButton, {}, QPoint(8, item->height() / 2));
@@ -175,7 +178,7 @@ TEST_F(WindowTest, StartUpShowsTheGeneralCalculationComputed) {
 
   ExpectGridShowsModel();
   ExpectPaneShowsModel();
-  EXPECT_EQ(Utf8(window_->AnswerPane()->toPlainText()), "输入：\n格式：%.3f");
+  EXPECT_EQ(Utf8(window_->AnswerPane()->toPlainText()), "输入：" + Input() + "\n格式：%.3f");
 }
 
 TEST_F(WindowTest, PlacesItsControlsByTheModelsLayout) {
@@ -246,7 +249,7 @@ TEST_F(WindowTest, DecimalsSelectorRecomputesWithTheNewFormat) {
   QTest::keyClick(window_->Decimals(), Qt::Key_Up);
   EXPECT_EQ(Form().SpinEdit1.value, 6);
   EXPECT_EQ(runs_[18], 3);
-  EXPECT_EQ(Utf8(window_->AnswerPane()->toPlainText()), "输入：\n格式：%.6f");
+  EXPECT_EQ(Utf8(window_->AnswerPane()->toPlainText()), "输入：" + Input() + "\n格式：%.6f");
   // The selector cannot leave 1..12.
   window_->Decimals()->setValue(40);
   EXPECT_EQ(Form().SpinEdit1.value, 12);
@@ -291,7 +294,7 @@ TEST_F(WindowTest, PopupSelectsAllCopiesAndCuts) {
   EXPECT_EQ(window_->AnswerPane()->textCursor().selectedText().size(),
             window_->AnswerPane()->toPlainText().size());
   actions[2]->trigger();
-  EXPECT_EQ(Utf8(QApplication::clipboard()->text()), "输入：\r\n格式：%.3f");
+  EXPECT_EQ(Utf8(QApplication::clipboard()->text()), "输入：" + Input() + "\r\n格式：%.3f");
 
   // Cut what the user selected in the pane: the first line's label.
   QTextCursor cursor = window_->AnswerPane()->textCursor();
@@ -300,7 +303,7 @@ TEST_F(WindowTest, PopupSelectsAllCopiesAndCuts) {
   window_->AnswerPane()->setTextCursor(cursor);
   actions[1]->trigger();
   EXPECT_EQ(Utf8(QApplication::clipboard()->text()), "输入：");
-  EXPECT_EQ(GbkToUtf8(Form().memo1.Text()), "\r\n格式：%.3f");
+  EXPECT_EQ(GbkToUtf8(Form().memo1.Text()), Input() + "\r\n格式：%.3f");
   ExpectPaneShowsModel();
 }
 
