@@ -49,6 +49,7 @@ TEST(GeneralCli, TheStartUpSheetOpensComputed) {
                              "29: 欧勒数数列", "34: 多项式除法"})
     EXPECT_FALSE(sheet.Block(header).empty()) << header;
   EXPECT_EQ(sheet.Block("8.大数乘方")[2], "340282366920938463463374607431768211456");
+  EXPECT_EQ(sheet.Block("26: 等比数列").back(), U("n→∞时的极限=2.000"));
   EXPECT_EQ(sheet.Block("28: 伯努利数数列")[0].substr(0, 13), "0.167  0.033 ");
 }
 
@@ -246,6 +247,7 @@ TEST(GeneralCli, SequencesAndNumberLists) {
     }
   }
   EXPECT_EQ(counts, (std::vector<std::size_t>{875, 745, 1}));
+  for (const auto& line : answer) EXPECT_EQ(std::string(line).find(U("极限")), std::string::npos);
   const std::vector<std::string> geometric = run.Block("26: 等比数列");
   ASSERT_GE(geometric.size(), 1u);
   EXPECT_EQ(geometric[0], U("3.000  3.000  3.000  3.000  ……"));
