@@ -74,6 +74,19 @@ struct FunctionEntry {
   bool fold;               // the generator may fold it over constants
 };
 
+// Builders for the engines' function tables.
+inline constexpr std::uint8_t kAdjOperator = kAdjBinary | kAdjStrictBinary;
+inline constexpr std::uint8_t kAdjTightOperator = kAdjOperator | kAdjNotAfterOpener;
+inline constexpr std::uint8_t kAdjLogicOperator = kAdjBinary | kAdjLogic | kAdjNotAfterOpener;
+
+constexpr FunctionEntry BinaryEntry(std::string_view name, PrecClass prec, std::uint8_t adjacency,
+                                    int action, bool fold = true) {
+  return {name, 2, prec, adjacency, action, fold};
+}
+constexpr FunctionEntry UnaryEntry(std::string_view name, int action, bool fold = true) {
+  return {name, 1, PrecClass::kOpener, 0, action, fold};
+}
+
 struct FrontEndDialect {
   std::string_view sysPrefix;  // "TCMSYS_": prefix of the compiler's own names
   std::span<const FunctionEntry> functions;
