@@ -282,4 +282,4 @@ if __name__ == "__main__":
     save("stats_reference.txt", [l for block in write_stats() for l in block])
     save("spline_reference.txt", [l for block in write_splines() for l in block])
     save("regression_reference.txt", write_regressions())
-    save("special_reference.txt", write_special())
+    save("gamma_beta_reference.txt", write_special())
