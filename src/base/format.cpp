@@ -132,7 +132,7 @@ std::string GeneralFormat(Extended value, int precision) {
 namespace {
 
 // One parsed "%[index:][-][width][.prec]type" specifier.
-struct Spec {
+struct Directive {
   bool leftAlign = false;
   int width = -1;
   int precision = -1;
@@ -162,8 +162,8 @@ class Formatter {
         ++i;
         continue;
       }
-      const Spec spec = ParseSpec(i);
-      out += Pad(spec, Convert(spec));
+      const Directive directive = ParseDirective(i);
+      out += Pad(directive, Convert(directive));
     }
     return out;
   }
@@ -183,8 +183,8 @@ class Formatter {
     return value;
   }
 
-  Spec ParseSpec(std::size_t& i) {
-    Spec spec;
+  Directive ParseDirective(std::size_t& i) {
+    Directive directive;
     int number = ReadNumber(i);
     if (i < format_.size() && format_[i] == ':') {  // argument index
       ++i;
@@ -194,19 +194,19 @@ class Formatter {
     }
     if (number < 0) {
       if (i < format_.size() && format_[i] == '-') {
-        spec.leftAlign = true;
+        directive.leftAlign = true;
         ++i;
       }
       number = ReadNumber(i);
     }
-    spec.width = number;
+    directive.width = number;
     if (i < format_.size() && format_[i] == '.') {
       ++i;
-      spec.precision = std::max(ReadNumber(i), 0);
+      directive.precision = std::max(ReadNumber(i), 0);
     }
     if (i >= format_.size()) ThrowBadFormat(format_);
-    spec.type = static_cast<char>(std::tolower(static_cast<unsigned char>(format_[i++])));
-    return spec;
+    directive.type = static_cast<char>(std::tolower(static_cast<unsigned char>(format_[i++])));
+    return directive;
   }
 
   const FormatArg& NextArg(FormatArg::Kind wanted) {
@@ -218,38 +218,38 @@ class Formatter {
     return arg;
   }
 
-  std::string Convert(const Spec& spec) {
-    switch (spec.type) {
+  std::string Convert(const Directive& directive) {
+    switch (directive.type) {
       case 'd':
-        return Integer(NextArg(FormatArg::Kind::kInt).AsInt(), spec.precision);
+        return Integer(NextArg(FormatArg::Kind::kInt).AsInt(), directive.precision);
       case 'u':
         return MinDigits(std::to_string(static_cast<std::uint64_t>(
                              NextArg(FormatArg::Kind::kInt).AsInt())),
-                         spec.precision);
+                         directive.precision);
       case 'x': {
         char buffer[32];
         std::snprintf(buffer, sizeof buffer, "%llX",
                       static_cast<unsigned long long>(NextArg(FormatArg::Kind::kInt).AsInt()));
-        return MinDigits(buffer, spec.precision);
+        return MinDigits(buffer, directive.precision);
       }
       case 's': {
         std::string text(NextArg(FormatArg::Kind::kString).AsText());
-        if (spec.precision >= 0 && text.size() > static_cast<std::size_t>(spec.precision))
-          text.resize(spec.precision);
+        if (directive.precision >= 0 && text.size() > static_cast<std::size_t>(directive.precision))
+          text.resize(directive.precision);
         return text;
       }
       case 'f':
         return FormatFixed(NextArg(FormatArg::Kind::kFloat).AsFloat(),
-                           spec.precision < 0 ? 2 : spec.precision);
+                           directive.precision < 0 ? 2 : directive.precision);
       case 'e':
         return FormatExponent(NextArg(FormatArg::Kind::kFloat).AsFloat(),
-                              spec.precision < 0 ? 14 : spec.precision);
+                              directive.precision < 0 ? 14 : directive.precision);
       case 'g':
         return GeneralFormat(NextArg(FormatArg::Kind::kFloat).AsFloat(),
-                             spec.precision < 0 ? 15 : spec.precision);
+                             directive.precision < 0 ? 15 : directive.precision);
       case 'n':
         return GroupThousands(FormatFixed(NextArg(FormatArg::Kind::kFloat).AsFloat(),
-                                          spec.precision < 0 ? 2 : spec.precision));
+                                          directive.precision < 0 ? 2 : directive.precision));
       default:
         ThrowBadFormat(format_);
     }
@@ -280,10 +280,10 @@ class Formatter {
     return out + fixed.substr(end);
   }
 
-  static std::string Pad(const Spec& spec, std::string text) {
-    if (spec.width > static_cast<int>(text.size())) {
-      const std::string fill(spec.width - text.size(), ' ');
-      text = spec.leftAlign ? text + fill : fill + text;
+  static std::string Pad(const Directive& directive, std::string text) {
+    if (directive.width > static_cast<int>(text.size())) {
+      const std::string fill(directive.width - text.size(), ' ');
+      text = directive.leftAlign ? text + fill : fill + text;
     }
     return text;
   }
