@@ -72,8 +72,7 @@ class Driver {
     if (verb == "decimals" && hasArg) return Decimals(arg, action);
     if (verb == "open" && hasArg && !arg.empty()) return form_.OpenGridFile(arg);
     if (verb == "loaddata" && !hasArg) return form_.BitBtn2Click();
-    for (const char* later : {"save", "expand", "boxtoggle", "dblclick",
-                              "plot", "page", "unit"}) {
+    for (const char* later : {"save", "expand", "boxtoggle", "dblclick", "plot", "page", "unit"}) {
       if (verb == later) throw ActionError{"action '" + action + "' is not available yet"};
     }
     throw ActionError{"unknown action '" + action + "'"};
@@ -107,7 +106,9 @@ class Driver {
   TForm1& form_;
 };
 
-std::string Utf8(const std::string& gbk) { return GbkToUtf8(gbk); }
+std::string Utf8(const std::string& gbk) {
+  return GbkToUtf8(gbk);
+}
 
 nlohmann::json GridJson(const Worksheet& grid) {
   nlohmann::json cells = nlohmann::json::array();
@@ -116,9 +117,12 @@ nlohmann::json GridJson(const Worksheet& grid) {
     for (int c = 0; c < grid.ColCount(); ++c) row.push_back(Utf8(grid.Cell(c, r)));
     cells.push_back(std::move(row));
   }
-  return {{"colCount", grid.ColCount()}, {"rowCount", grid.RowCount()},
-          {"fixedCols", grid.FixedCols()}, {"fixedRows", grid.FixedRows()},
-          {"col", grid.Col()},           {"row", grid.Row()},
+  return {{"colCount", grid.ColCount()},
+          {"rowCount", grid.RowCount()},
+          {"fixedCols", grid.FixedCols()},
+          {"fixedRows", grid.FixedRows()},
+          {"col", grid.Col()},
+          {"row", grid.Row()},
           {"cells", std::move(cells)}};
 }
 
@@ -140,14 +144,10 @@ void WriteJson(const TForm1& form, const ScriptedUi& ui, std::ostream& out) {
   const std::string category =
       form.CategoryIndex >= 0 ? kCategoryTable[form.CategoryIndex].name : "";
   const nlohmann::json state = {
-      {"category", Utf8(category)},
-      {"categoryIndex", form.CategoryIndex},
-      {"resultFormat", form.ResultFormat},
-      {"decimalsEnabled", form.SpinEdit1.enabled},
-      {"label1", Utf8(form.Label1)},
-      {"answer", std::move(answer)},
-      {"messages", MessagesJson(ui)},
-      {"grid", GridJson(form.StringGrid1)},
+      {"category", Utf8(category)},        {"categoryIndex", form.CategoryIndex},
+      {"resultFormat", form.ResultFormat}, {"decimalsEnabled", form.SpinEdit1.enabled},
+      {"label1", Utf8(form.Label1)},       {"answer", std::move(answer)},
+      {"messages", MessagesJson(ui)},      {"grid", GridJson(form.StringGrid1)},
   };
   out << state.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace) << '\n';
 }
@@ -168,8 +168,9 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
   app.add_option("--screen", o.screen, "model screen size, WIDTHxHEIGHT (default 1024x768)");
   app.add_option("--answer", o.answers, "answer to the next prompt or question (repeatable)");
   app.add_flag("--json", o.json, "print one JSON object instead of text");
-  app.add_option("actions", o.actions, "show, select:NAME, cell:C,R=TEXT, goto:C,R, "
-                                       "decimals:N, run ...");
+  app.add_option("actions", o.actions,
+                 "show, select:NAME, cell:C,R=TEXT, goto:C,R, "
+                 "decimals:N, run ...");
   try {
     std::vector<std::string> reversed(args.rbegin(), args.rend());
     app.parse(reversed);

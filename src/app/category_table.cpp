@@ -39,11 +39,10 @@ const std::array<CategoryEntry, kCategoryCount> kCategoryTable = {{
 }};
 
 const std::array<const char*, kCategoryCount> kRadioItems = {
-    "通用计算",     "整数运算",     "空间解析几何", "几何图形",   "平面解析几何",
-    "数组统计",     "一元回归插值", "多元回归插值", "常用公式计算", "函数与曲线",
-    "表格计算",     "趣味计算",     "线性代数",     "非线性方程", "微分方程组",
-    "矢量运算",     "高等数学",     "杂项计算",     "数独幻方八皇后", "线性规划",
-    "控制系统仿真",
+    "通用计算",       "整数运算",     "空间解析几何", "几何图形",   "平面解析几何", "数组统计",
+    "一元回归插值",   "多元回归插值", "常用公式计算", "函数与曲线", "表格计算",     "趣味计算",
+    "线性代数",       "非线性方程",   "微分方程组",   "矢量运算",   "高等数学",     "杂项计算",
+    "数独幻方八皇后", "线性规划",     "控制系统仿真",
 };
 
 int FindCategory(std::string_view name) {
@@ -55,17 +54,17 @@ int FindCategory(std::string_view name) {
 namespace {
 
 using Then = GridSettings::Then;
-constexpr GridSettings kDataSet{true, 0, 1, Then::kLoadData};         // 2, 4, 9, 13
-constexpr GridSettings kFullDataSet{false, 0, 1, Then::kLoadData};    // 3, 11
-constexpr GridSettings kTable{true, -1, -1, Then::kLoadData};         // 12
+constexpr GridSettings kDataSet{true, 0, 1, Then::kLoadData};           // 2, 4, 9, 13
+constexpr GridSettings kFullDataSet{false, 0, 1, Then::kLoadData};      // 3, 11
+constexpr GridSettings kTable{true, -1, -1, Then::kLoadData};           // 12
 constexpr GridSettings kCurrentItem{true, -1, -1, Then::kCurrentRow3};  // 7, 10, 16
-constexpr GridSettings kItems{true, -1, -1, Then::kNothing};          // 6, 14, 15, 17-20
-constexpr GridSettings kFullItems{false, -1, -1, Then::kNothing};     // 0, 1, 5, 8
+constexpr GridSettings kItems{true, -1, -1, Then::kNothing};            // 6, 14, 15, 17-20
+constexpr GridSettings kFullItems{false, -1, -1, Then::kNothing};       // 0, 1, 5, 8
 
 const std::array<GridSettings, kCategoryCount> kGridSettings = {
-    kFullItems, kFullItems, kDataSet,    kFullDataSet, kDataSet,  kFullItems, kItems,
-    kCurrentItem, kFullItems, kDataSet,  kCurrentItem, kFullDataSet, kTable, kDataSet,
-    kItems,     kItems,     kCurrentItem, kItems,      kItems,    kItems,     kItems,
+    kFullItems,   kFullItems, kDataSet,     kFullDataSet, kDataSet,     kFullItems, kItems,
+    kCurrentItem, kFullItems, kDataSet,     kCurrentItem, kFullDataSet, kTable,     kDataSet,
+    kItems,       kItems,     kCurrentItem, kItems,       kItems,       kItems,     kItems,
 };
 
 }  // namespace

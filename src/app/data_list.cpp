@@ -20,9 +20,8 @@ DataSetSearch FindDataSet(const std::vector<std::string>& list, int start,
     if (list[i] == kListEnd) break;
     if (list[i] != category) continue;
     DataSetSearch found{DataSetSearch::Kind::kFound, i, i};
-    for (int j = i + 1; j < static_cast<int>(list.size()) && list[j] != kSetEnd &&
-                        j - i <= kMaxDataSetRows;
-         ++j)
+    for (int j = i + 1;
+         j < static_cast<int>(list.size()) && list[j] != kSetEnd && j - i <= kMaxDataSetRows; ++j)
       found.lastRow = j;
     return found;
   }

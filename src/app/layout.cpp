@@ -13,8 +13,8 @@ int FontSizeForScreenWidth(int screenWidth) {
 }
 
 GridFontMetrics ScaleGridToFont(int fontSize, int currentDefaultColWidth) {
-  return {fontSize * currentDefaultColWidth / 8,
-          static_cast<int>(std::nearbyint(fontSize * 1.6)), fontSize * 17};
+  return {fontSize * currentDefaultColWidth / 8, static_cast<int>(std::nearbyint(fontSize * 1.6)),
+          fontSize * 17};
 }
 
 WindowLayout ComputeLayout(ScreenSize screen, int fontSize) {

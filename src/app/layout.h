@@ -21,13 +21,13 @@ struct GridFontMetrics {
 GridFontMetrics ScaleGridToFont(int fontSize, int currentDefaultColWidth);
 
 struct WindowLayout {
-  int clientWidth = 0;   // the maximised window's client area
+  int clientWidth = 0;  // the maximised window's client area
   int clientHeight = 0;
-  int pageWidth = 0;     // a page of the tabbed control
+  int pageWidth = 0;  // a page of the tabbed control
   int pageHeight = 0;
-  Rect radioGroup;       // category choice, 7 columns
-  Rect panel;            // worksheet on the left, answer pane on the right
-  int buttonTop = 0;     // the command line below the panel
+  Rect radioGroup;    // category choice, 7 columns
+  Rect panel;         // worksheet on the left, answer pane on the right
+  int buttonTop = 0;  // the command line below the panel
   int buttonHeight = 0;
   int buttonWidth = 0;
   int runButtonWidth = 0;

@@ -6,11 +6,11 @@
 
 #include "base/canvas.h"
 #include "base/clock.h"
+#include "base/convert.h"
 #include "base/errors.h"
 #include "base/format.h"
 #include "base/fpu.h"
 #include "base/gbk.h"
-#include "base/convert.h"
 #include "base/textfile.h"
 #include "sheet/text_utils.h"
 #include "tablefile/dbf.h"
@@ -42,7 +42,9 @@ class BusyScope {
   bool& flag_;
 };
 
-void NotBuilt(Workbench&) { throw Exception(kNotBuiltMessage); }
+void NotBuilt(Workbench&) {
+  throw Exception(kNotBuiltMessage);
+}
 
 }  // namespace
 
@@ -94,7 +96,9 @@ void TForm1::ScaleFontsToScreen() {
   StringGrid1.SetWidth(Layout.panel.width);
 }
 
-void TForm1::BuildResultFormat() { ResultFormat = "%." + SpinEdit1.Text() + "f"; }
+void TForm1::BuildResultFormat() {
+  ResultFormat = "%." + SpinEdit1.Text() + "f";
+}
 
 void TForm1::FormShow() {
   Guarded([&] {
@@ -142,7 +146,9 @@ bool TForm1::SelectCategory(const std::string& name) {
   return false;
 }
 
-void TForm1::RadioGroup1Click() { Guarded([&] { SelectionSequence(); }); }
+void TForm1::RadioGroup1Click() {
+  Guarded([&] { SelectionSequence(); });
+}
 
 void TForm1::SelectionSequence() {
   const std::string name = SelectedName();
@@ -168,7 +174,9 @@ void TForm1::SelectionSequence() {
 
 // --- run ---
 
-void TForm1::BitBtn1Click() { Guarded([&] { RunSequence(); }); }
+void TForm1::BitBtn1Click() {
+  Guarded([&] { RunSequence(); });
+}
 
 void TForm1::RunSequence() {
   const std::uint64_t start = clock_.TickCount();
@@ -198,8 +206,8 @@ void TForm1::RunSequence() {
 }
 
 Workbench TForm1::MakeWorkbench() {
-  return Workbench{StringGrid1, memo1,   ResultFormat, SpinEdit1.value, ListBox0,   ui_,
-                   canvas_,     paths_,  clock_,       random_,         PuzzleMode, Label1};
+  return Workbench{StringGrid1, memo1,  ResultFormat, SpinEdit1.value, ListBox0,   ui_,
+                   canvas_,     paths_, clock_,       random_,         PuzzleMode, Label1};
 }
 
 void TForm1::RestoreCollapsedWorksheet() {
@@ -208,7 +216,9 @@ void TForm1::RestoreCollapsedWorksheet() {
 
 // --- load data ---
 
-void TForm1::BitBtn2Click() { Guarded([&] { LoadDataSequence(); }); }
+void TForm1::BitBtn2Click() {
+  Guarded([&] { LoadDataSequence(); });
+}
 
 void TForm1::LoadDataSequence() {
   memo1.Clear();
@@ -239,8 +249,7 @@ void TForm1::LoadDataSequence() {
 
 void TForm1::CopyDataSet(const DataSetSearch& found) {
   const int rows = std::max(found.lastRow - found.nameLine, 0);
-  for (int r = 0; r < rows; ++r)
-    FillRowFromText(StringGrid1, r, ListBox0[found.nameLine + 1 + r]);
+  for (int r = 0; r < rows; ++r) FillRowFromText(StringGrid1, r, ListBox0[found.nameLine + 1 + r]);
   StringGrid1.SetRowCount(rows);
   StringGrid1.SetColCount(rows > 0 ? CountOccurrences(ListBox0[found.lastRow], ",") + 1 : 1);
   // The cursor then points at the set's closing line, where the next search begins.
@@ -284,14 +293,24 @@ void TForm1::SetDecimals(int value) {
   SpinEdit1Change();
 }
 
-void TForm1::Splitter1Moved(int left) { StringGrid1.SetWidth(std::max(left, 1)); }
+void TForm1::Splitter1Moved(int left) {
+  StringGrid1.SetWidth(std::max(left, 1));
+}
 
 // --- commands not built yet, grid clicks, the answer pane's popup, pages ---
 
-void TForm1::BitBtn3Click() { ui_.ShowMessage(kNotBuiltFeatureMessage); }
-void TForm1::BitBtn4Click() { ui_.ShowMessage(kNotBuiltFeatureMessage); }
-void TForm1::BitBtn5Click() { ui_.ShowMessage(kNotBuiltFeatureMessage); }
-void TForm1::BitBtn6Click() { ui_.ShowMessage(kNotBuiltFeatureMessage); }
+void TForm1::BitBtn3Click() {
+  ui_.ShowMessage(kNotBuiltFeatureMessage);
+}
+void TForm1::BitBtn4Click() {
+  ui_.ShowMessage(kNotBuiltFeatureMessage);
+}
+void TForm1::BitBtn5Click() {
+  ui_.ShowMessage(kNotBuiltFeatureMessage);
+}
+void TForm1::BitBtn6Click() {
+  ui_.ShowMessage(kNotBuiltFeatureMessage);
+}
 
 void TForm1::StringGrid1Click() {
   Guarded([&] { StringGrid1.SetHint(StringGrid1.Cell(StringGrid1.Col(), StringGrid1.Row())); });
@@ -333,7 +352,9 @@ void TForm1::StringGrid1DblClick() {
   });
 }
 
-void TForm1::N1Click() { memo1.SelectAll(); }
+void TForm1::N1Click() {
+  memo1.SelectAll();
+}
 
 void TForm1::N2Click() {
   Guarded([&] {

@@ -13,7 +13,9 @@ namespace zarnix {
 
 namespace {
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c) {
+  return c >= '0' && c <= '9';
+}
 
 // Checks the real-number grammar on [begin, end) after the blanks are gone.
 bool IsRealSyntax(std::string_view s) {
@@ -116,9 +118,13 @@ std::int32_t StrToIntDef(std::string_view text, std::int32_t def) {
   return TryStrToInt(text).value_or(def);
 }
 
-std::string IntToStr(std::int64_t value) { return std::to_string(value); }
+std::string IntToStr(std::int64_t value) {
+  return std::to_string(value);
+}
 
-std::string FloatToStr(Extended value) { return GeneralFormat(value); }
+std::string FloatToStr(Extended value) {
+  return GeneralFormat(value);
+}
 
 std::string TrimLeft(std::string_view text) {
   std::size_t i = 0;
@@ -132,7 +138,9 @@ std::string TrimRight(std::string_view text) {
   return std::string(text.substr(0, n));
 }
 
-std::string Trim(std::string_view text) { return TrimRight(TrimLeft(text)); }
+std::string Trim(std::string_view text) {
+  return TrimRight(TrimLeft(text));
+}
 
 namespace {
 // Maps the ASCII letters from..from+25 by delta, stepping over two-byte characters so that
@@ -146,8 +154,12 @@ std::string MapAsciiLetters(std::string_view text, char from, int delta) {
 }
 }  // namespace
 
-std::string UpperCase(std::string_view text) { return MapAsciiLetters(text, 'a', 'A' - 'a'); }
+std::string UpperCase(std::string_view text) {
+  return MapAsciiLetters(text, 'a', 'A' - 'a');
+}
 
-std::string LowerCase(std::string_view text) { return MapAsciiLetters(text, 'A', 'a' - 'A'); }
+std::string LowerCase(std::string_view text) {
+  return MapAsciiLetters(text, 'A', 'a' - 'A');
+}
 
 }  // namespace zarnix

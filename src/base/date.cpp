@@ -13,10 +13,14 @@ namespace {
 using std::chrono::sys_days;
 using std::chrono::year_month_day;
 
-sys_days ToSysDays(long dayNumber) { return sys_days(std::chrono::days(dayNumber - kUnixEpochDate)); }
+sys_days ToSysDays(long dayNumber) {
+  return sys_days(std::chrono::days(dayNumber - kUnixEpochDate));
+}
 }  // namespace
 
-bool IsLeapYear(int year) { return std::chrono::year(year).is_leap(); }
+bool IsLeapYear(int year) {
+  return std::chrono::year(year).is_leap();
+}
 
 int DaysInMonth(int year, int month) {
   if (month < 1 || month > 12) return 0;

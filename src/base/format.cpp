@@ -70,7 +70,9 @@ const char* NonFiniteText(Extended value) {
   return value < 0 ? "-INF" : "INF";
 }
 
-std::string Sign(const Decimal& d) { return d.negative && !d.digits.empty() ? "-" : ""; }
+std::string Sign(const Decimal& d) {
+  return d.negative && !d.digits.empty() ? "-" : "";
+}
 
 }  // namespace
 
@@ -223,9 +225,9 @@ class Formatter {
       case 'd':
         return Integer(NextArg(FormatArg::Kind::kInt).AsInt(), directive.precision);
       case 'u':
-        return MinDigits(std::to_string(static_cast<std::uint64_t>(
-                             NextArg(FormatArg::Kind::kInt).AsInt())),
-                         directive.precision);
+        return MinDigits(
+            std::to_string(static_cast<std::uint64_t>(NextArg(FormatArg::Kind::kInt).AsInt())),
+            directive.precision);
       case 'x': {
         char buffer[32];
         std::snprintf(buffer, sizeof buffer, "%llX",

@@ -21,14 +21,13 @@ class FormatArg {
   enum class Kind { kInt, kFloat, kString };
 
   template <class T>
-    requires(std::is_integral_v<T> && !std::is_same_v<T, bool> && !std::is_same_v<T, char>)
-  FormatArg(T value) : kind_(Kind::kInt), int_(static_cast<std::int64_t>(value)) {}
+  requires(std::is_integral_v<T> && !std::is_same_v<T, bool> && !std::is_same_v<T, char>)
+      FormatArg(T value)
+      : kind_(Kind::kInt), int_(static_cast<std::int64_t>(value)) {}
   template <class T>
-    requires std::is_floating_point_v<T>
-  FormatArg(T value) : kind_(Kind::kFloat), float_(static_cast<Extended>(value)) {}
-  FormatArg(char value) : kind_(Kind::kString), text_(&value, 1), own_(1, value) {
-    text_ = own_;
-  }
+  requires std::is_floating_point_v<T> FormatArg(T value)
+      : kind_(Kind::kFloat), float_(static_cast<Extended>(value)) {}
+  FormatArg(char value) : kind_(Kind::kString), text_(&value, 1), own_(1, value) { text_ = own_; }
   FormatArg(const char* value) : kind_(Kind::kString), text_(value) {}
   FormatArg(std::string_view value) : kind_(Kind::kString), text_(value) {}
   FormatArg(const std::string& value) : kind_(Kind::kString), text_(value) {}

@@ -11,7 +11,9 @@ namespace {
 constexpr int kFaultFlags = FE_DIVBYZERO | FE_INVALID | FE_OVERFLOW;
 }
 
-void ClearFpFaults() { std::feclearexcept(kFaultFlags); }
+void ClearFpFaults() {
+  std::feclearexcept(kFaultFlags);
+}
 
 void CheckFpFaults() {
   const int raised = std::fetestexcept(kFaultFlags);

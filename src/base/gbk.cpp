@@ -49,7 +49,9 @@ std::string Convert(const char* to, const char* from, std::string_view in, bool 
   return out;
 }
 
-bool IsContinuation(unsigned char c) { return (c & 0xC0) == 0x80; }
+bool IsContinuation(unsigned char c) {
+  return (c & 0xC0) == 0x80;
+}
 
 }  // namespace
 
@@ -76,11 +78,16 @@ bool IsValidUtf8(std::string_view text) {
   while (i < text.size()) {
     const unsigned char c = static_cast<unsigned char>(text[i]);
     std::size_t len;
-    if (c < 0x80) len = 1;
-    else if (c >= 0xC2 && c <= 0xDF) len = 2;
-    else if (c >= 0xE0 && c <= 0xEF) len = 3;
-    else if (c >= 0xF0 && c <= 0xF4) len = 4;
-    else return false;
+    if (c < 0x80)
+      len = 1;
+    else if (c >= 0xC2 && c <= 0xDF)
+      len = 2;
+    else if (c >= 0xE0 && c <= 0xEF)
+      len = 3;
+    else if (c >= 0xF0 && c <= 0xF4)
+      len = 4;
+    else
+      return false;
     if (i + len > text.size()) return false;
     for (std::size_t k = 1; k < len; ++k)
       if (!IsContinuation(static_cast<unsigned char>(text[i + k]))) return false;

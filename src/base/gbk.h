@@ -9,7 +9,9 @@
 namespace zarnix {
 
 // True for the first byte of a two-byte GBK character.
-inline bool IsLeadByte(unsigned char c) { return c >= 0x80; }
+inline bool IsLeadByte(unsigned char c) {
+  return c >= 0x80;
+}
 
 // Length in bytes of the character starting at text[pos] (1 or 2; 1 at the last byte).
 inline std::size_t CharLengthAt(std::string_view text, std::size_t pos) {

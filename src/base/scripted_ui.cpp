@@ -8,10 +8,14 @@ namespace zarnix {
 
 const char* UiLogKindName(UiLogEntry::Kind kind) {
   switch (kind) {
-    case UiLogEntry::Kind::kMessage: return "message";
-    case UiLogEntry::Kind::kQuestion: return "question";
-    case UiLogEntry::Kind::kPrompt: return "prompt";
-    case UiLogEntry::Kind::kFile: return "file";
+    case UiLogEntry::Kind::kMessage:
+      return "message";
+    case UiLogEntry::Kind::kQuestion:
+      return "question";
+    case UiLogEntry::Kind::kPrompt:
+      return "prompt";
+    case UiLogEntry::Kind::kFile:
+      return "file";
   }
   return "";
 }

@@ -20,7 +20,9 @@ int MulDiv(int a, int b, int c) {
   return static_cast<int>(((product < 0) != (c < 0)) ? -magnitude : magnitude);
 }
 
-int AverageCharWidth(int widthOf52Letters) { return widthOf52Letters / 34; }
+int AverageCharWidth(int widthOf52Letters) {
+  return widthOf52Letters / 34;
+}
 
 int ExtraPromptLines(const std::string& prompt) {
   return static_cast<int>(std::count(prompt.begin(), prompt.end(), '\r'));

@@ -21,8 +21,8 @@ struct AskTextLayout {
   int clientHeight = 0;
   int labelLeft = 0;
   int labelTop = 0;
-  Rect edit;        // its height is the toolkit's
-  Rect okButton;    // " 确定 (&Y)", default button
+  Rect edit;          // its height is the toolkit's
+  Rect okButton;      // " 确定 (&Y)", default button
   Rect cancelButton;  // " 取消 (&C)", cancel button
   int maxLength = 255;
 };
@@ -45,6 +45,6 @@ AskTextLayout AskTextGeometry(int averageCharWidth, int extraPromptLines);
 
 // Asks through the Ui; returns the edited text when confirmed, otherwise the default.
 std::string AskText(Ui& ui, const std::string& caption, const std::string& prompt,
-                     const std::string& defaultText);
+                    const std::string& defaultText);
 
 }  // namespace zarnix

@@ -171,9 +171,15 @@ Extended RealPower(Extended x, Extended y) {
   return magnitudePower(std::fabs(x), y);
 }
 
-void ShellSortReals(int n, std::span<float> values) { ShellSort(n, values); }
-void ShellSortIntegers(int n, std::span<std::int32_t> values) { ShellSort(n, values); }
-void ShellSortInt64s(int n, std::span<std::int64_t> values) { ShellSort(n, values); }
+void ShellSortReals(int n, std::span<float> values) {
+  ShellSort(n, values);
+}
+void ShellSortIntegers(int n, std::span<std::int32_t> values) {
+  ShellSort(n, values);
+}
+void ShellSortInt64s(int n, std::span<std::int64_t> values) {
+  ShellSort(n, values);
+}
 
 MinMaxIndex MinMaxIndexOfSingles(std::span<const float> values, int n) {
   MinMaxIndex result;

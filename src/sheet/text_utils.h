@@ -31,8 +31,7 @@ void SplitReals(std::string_view text, char separator, std::span<Extended> value
 std::vector<Extended> SplitReals(std::string_view text, char separator);
 
 // As SplitReals, with the strict 64-bit integer conversion.
-void SplitInt64s(std::string_view text, char separator, std::span<std::int64_t> values,
-                 int& count);
+void SplitInt64s(std::string_view text, char separator, std::span<std::int64_t> values, int& count);
 std::vector<std::int64_t> SplitInt64s(std::string_view text, char separator);
 
 // Comma-separated reals rounded to single precision, at most 101 of them (and at most

@@ -30,17 +30,17 @@ struct DataPaths {
 };
 
 struct Workbench {
-  Worksheet& grid;          // StringGrid1
-  AnswerPane& answer;       // memo1
-  std::string& resultFormat;  // "%.3f"; a few categories rebuild it
-  int decimals;             // the decimal-places selector, 1..12
+  Worksheet& grid;                           // StringGrid1
+  AnswerPane& answer;                        // memo1
+  std::string& resultFormat;                 // "%.3f"; a few categories rebuild it
+  int decimals;                              // the decimal-places selector, 1..12
   const std::vector<std::string>& dataList;  // ListBox0
   Ui& ui;
-  Canvas* canvas;           // the image page; null where there is none
+  Canvas* canvas;  // the image page; null where there is none
   const DataPaths& paths;
   const Clock& clock;
   LcgRandom& random;
-  int& puzzleMode;          // sudoku / magic square / queens choice, 9 = not chosen
+  int& puzzleMode;           // sudoku / magic square / queens choice, 9 = not chosen
   std::string& timingLabel;  // Label1, for the categories that time themselves
 };
 

@@ -57,11 +57,16 @@ std::string ReadBinaryFile(const std::filesystem::path& path) {
 
 std::string Descriptor(const DbfField& f) {
   switch (f.type) {
-    case 'L': return "C1";
-    case 'M': return "M8.0";
-    case 'N': return "N" + IntToStr(f.length) + "." + IntToStr(f.decimals);
-    case 'T': return "C14";
-    default: return std::string(1, f.type) + IntToStr(f.length);
+    case 'L':
+      return "C1";
+    case 'M':
+      return "M8.0";
+    case 'N':
+      return "N" + IntToStr(f.length) + "." + IntToStr(f.decimals);
+    case 'T':
+      return "C14";
+    default:
+      return std::string(1, f.type) + IntToStr(f.length);
   }
 }
 

@@ -27,11 +27,16 @@ TableFormat FormatOf(const std::filesystem::path& path) {
   // Plain text files are comma text although their letter is T.
   if (ext.size() < 2 || LowerCase(ext) == ".txt") return TableFormat::kCommaText;
   switch (UpperCase(ext.substr(1, 1))[0]) {
-    case 'T': return TableFormat::kBackquote;
-    case 'D': return TableFormat::kComma;
-    case 'S': return TableFormat::kFixedWidth;
-    case '9': return TableFormat::kTab;
-    default: return TableFormat::kCommaText;
+    case 'T':
+      return TableFormat::kBackquote;
+    case 'D':
+      return TableFormat::kComma;
+    case 'S':
+      return TableFormat::kFixedWidth;
+    case '9':
+      return TableFormat::kTab;
+    default:
+      return TableFormat::kCommaText;
   }
 }
 
@@ -200,7 +205,8 @@ void LoadGridFile(const std::filesystem::path& path, Worksheet& grid) {
 
 void SaveGridFile(const std::filesystem::path& path, const Worksheet& grid) {
   std::vector<std::string> lines;
-  for (int row = 0; row < grid.RowCount(); ++row) lines.push_back(JoinCells(grid, row, 1, row >= 2));
+  for (int row = 0; row < grid.RowCount(); ++row)
+    lines.push_back(JoinCells(grid, row, 1, row >= 2));
   WriteTextLines(path, lines);
 }
 
@@ -227,8 +233,8 @@ Extended LookupRate(const Worksheet& rates, int termMonths, const CalendarDate& 
       const CalendarDate from{StrToIntDef(Trim(rates.Cell(1, row)), 0),
                               StrToIntDef(Trim(rates.Cell(2, row)), 0),
                               StrToIntDef(Trim(rates.Cell(3, row)), 0)};
-      const bool onOrBefore = std::tie(from.year, from.month, from.day) <=
-                              std::tie(date.year, date.month, date.day);
+      const bool onOrBefore =
+          std::tie(from.year, from.month, from.day) <= std::tie(date.year, date.month, date.day);
       if (onOrBefore) return StrToFloatDef(Trim(rates.Cell(c, row)), 0);
     }
     return 0;

@@ -52,7 +52,7 @@ TEST(Layout, FontSizeBands) {
   EXPECT_EQ(FontSizeForScreenWidth(1300), 11);
   EXPECT_EQ(FontSizeForScreenWidth(1301), 12);
   EXPECT_EQ(FontSizeForScreenWidth(1800), 12);
-  EXPECT_EQ(FontSizeForScreenWidth(3840), 12);  // above them
+  EXPECT_EQ(FontSizeForScreenWidth(3840), 12);              // above them
   EXPECT_EQ(ScaleGridToFont(11, 64).defaultRowHeight, 18);  // 17.6
   EXPECT_EQ(ScaleGridToFont(11, 64).defaultColWidth, 88);
   EXPECT_EQ(ScaleGridToFont(11, 64).col0Width, 187);

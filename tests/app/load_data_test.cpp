@@ -19,10 +19,10 @@ class LoadDataTest : public FormTest {
   }
 };
 
-const std::vector<std::string> kTwoSets = {
-    "数组统计", "h1,h2", "1,2", "***",  //
-    "线性代数", "m", "5", "***",        //
-    "数组统计", "g1,g2,g3", "7,8,9", "10,11,12", "***", "///"};
+const std::vector<std::string> kTwoSets = {"数组统计", "h1,h2",    "1,2",   "***",  //
+                                           "线性代数", "m",        "5",     "***",  //
+                                           "数组统计", "g1,g2,g3", "7,8,9", "10,11,12",
+                                           "***",      "///"};
 
 TEST_F(LoadDataTest, CyclesThroughACategorysSets) {
   TForm1& form = FormWithList(kTwoSets);
@@ -37,7 +37,7 @@ TEST_F(LoadDataTest, CyclesThroughACategorysSets) {
   EXPECT_EQ(form.StringGrid1.Cell(1, 1), "8");
   form.BitBtn2Click();
   EXPECT_EQ(form.StringGrid1.Cell(0, 0), "h1");  // and round again
-  EXPECT_EQ(form.StringGrid1.Cell(2, 2), "");     // the previous set was cleared
+  EXPECT_EQ(form.StringGrid1.Cell(2, 2), "");    // the previous set was cleared
   EXPECT_TRUE(ui_.Messages().empty());
 }
 
@@ -89,8 +89,8 @@ TEST_F(LoadDataTest, ItemRowWorksheetIsReloadedFromItsFile) {
 }
 
 TEST_F(LoadDataTest, SelectionLoadsTheCategoryFileOrKeepsTheGrid) {
-  WriteTextLines(dataDir_ / PathFromGbk("zarnix通用计算.thf"), {"C4`C20`C30", "编号`项目`结果",
-                                                              "1`加法`1+1"});
+  WriteTextLines(dataDir_ / PathFromGbk("zarnix通用计算.thf"),
+                 {"C4`C20`C30", "编号`项目`结果", "1`加法`1+1"});
   TForm1& form = FormWithList(kTwoSets);
   form.SelectCategory("通用计算");
   EXPECT_EQ(form.StringGrid1.ColCount(), 4);
@@ -141,15 +141,15 @@ TEST_F(LoadDataTest, TableCalculationOpensAFileThroughTheDialog) {
 }
 
 TEST(DataList, FindDataSet) {
-  const std::vector<std::string> list = {"x", "数组统计", "a", "b", "***", "数组统计", "***", "///",
-                                         "数组统计", "late", "***"};
+  const std::vector<std::string> list = {"x",   "数组统计", "a",        "b",    "***", "数组统计",
+                                         "***", "///",      "数组统计", "late", "***"};
   DataSetSearch found = FindDataSet(list, 0, "数组统计");
   EXPECT_EQ(found.kind, DataSetSearch::Kind::kFound);
   EXPECT_EQ(found.nameLine, 1);
   EXPECT_EQ(found.lastRow, 3);
   found = FindDataSet(list, 4, "数组统计");
   EXPECT_EQ(found.nameLine, 5);
-  EXPECT_EQ(found.lastRow, 5);  // an empty set
+  EXPECT_EQ(found.lastRow, 5);                                                       // an empty set
   EXPECT_EQ(FindDataSet(list, 6, "数组统计").kind, DataSetSearch::Kind::kNotFound);  // after ///
   EXPECT_EQ(FindDataSet(list, -3, "x").nameLine, 0);
   std::vector<std::string> longList(kDataListSearchLimit + 5, "filler");

@@ -23,7 +23,8 @@ TEST_F(FormTest, CreationBuildsFormatAndPrefix) {
 }
 
 TEST_F(FormTest, ShowSelectsGeneralCalculationAndLoadsTheDataList) {
-  WriteTextLines(dataDir_ / PathFromGbk("zarnix数据.txt"), {"数组统计", "a,b", "1,2", "***", "///"});
+  WriteTextLines(dataDir_ / PathFromGbk("zarnix数据.txt"),
+                 {"数组统计", "a,b", "1,2", "***", "///"});
   TForm1& form = MakeForm();
   int runs = 0;
   form.SetHandler(18, [&](Workbench& bench) {

@@ -39,8 +39,8 @@ TEST(StrToFloat, AcceptsSignDigitsPointExponentAndSurroundingBlanks) {
 }
 
 TEST(StrToFloat, RejectsEverythingElseWithTheConversionText) {
-  for (const char* bad : {"", " ", "abc", "1e", "1.2.3", "1,5", "0x10", "inf", "nan", "--1",
-                          "1 2", ".", "e5", "1e5000", "\t1"}) {
+  for (const char* bad : {"", " ", "abc", "1e", "1.2.3", "1,5", "0x10", "inf", "nan", "--1", "1 2",
+                          ".", "e5", "1e5000", "\t1"}) {
     EXPECT_EQ(RealError(bad), std::string("'") + bad + "' is not a valid floating point value")
         << bad;
   }
@@ -59,8 +59,8 @@ TEST(StrToInt64, RangeSignsAndBlanks) {
   EXPECT_EQ(StrToInt64("-9223372036854775808"), INT64_MIN);
   EXPECT_EQ(StrToInt64("  12"), 12);
   EXPECT_EQ(StrToInt64("+0"), 0);
-  for (const char* bad : {"9223372036854775808", "-9223372036854775809", "12 ", "1.0", "",
-                          "-", "1e3", "$10"}) {
+  for (const char* bad :
+       {"9223372036854775808", "-9223372036854775809", "12 ", "1.0", "", "-", "1e3", "$10"}) {
     EXPECT_EQ(IntError(bad), std::string("'") + bad + "' is not a valid integer value") << bad;
   }
   EXPECT_EQ(StrToInt64Def("x", -1), -1);

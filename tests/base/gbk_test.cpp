@@ -16,9 +16,13 @@ TEST(Gbk, RoundTripsChineseText) {
 }
 
 TEST(Gbk, UnconvertibleCharactersBecomeQuestionMarks) {
-  EXPECT_EQ(Utf8ToGbk("a\xF0\x9F\x98\x80" "b"), "a?b");  // an emoji has no GBK code
-  EXPECT_EQ(Utf8ToGbk("a\xFF" "b"), "a?b");               // not UTF-8 at all
-  EXPECT_EQ(GbkToUtf8("a\x81"), "a?");                    // a lone lead byte at the end
+  EXPECT_EQ(Utf8ToGbk("a\xF0\x9F\x98\x80"
+                      "b"),
+            "a?b");  // an emoji has no GBK code
+  EXPECT_EQ(Utf8ToGbk("a\xFF"
+                      "b"),
+            "a?b");                     // not UTF-8 at all
+  EXPECT_EQ(GbkToUtf8("a\x81"), "a?");  // a lone lead byte at the end
 }
 
 TEST(Gbk, CharactersAndValidity) {

@@ -10,7 +10,9 @@ namespace zarnix {
 namespace {
 
 // Literals here are GBK; the command line and the output are UTF-8.
-std::string U(const char* gbk) { return GbkToUtf8(gbk); }
+std::string U(const char* gbk) {
+  return GbkToUtf8(gbk);
+}
 
 TEST(ZarnixCli, SelectingArrayStatistics) {
   const CliRun run = RunZarnixCli({"--json", U("select:数组统计")});
@@ -58,8 +60,8 @@ TEST(ZarnixCli, CellsAndCurrentCellReachTheGrid) {
 }
 
 TEST(ZarnixCli, ScreenAndDecimalOptions) {
-  const CliRun run = RunZarnixCli({"--json", "--decimals", "5", "--screen", "1920x1080",
-                                   U("select:通用计算")});
+  const CliRun run =
+      RunZarnixCli({"--json", "--decimals", "5", "--screen", "1920x1080", U("select:通用计算")});
   ASSERT_EQ(run.status, 0) << run.err;
   EXPECT_EQ(run.Json()["resultFormat"], "%.5f");
 }
@@ -92,7 +94,8 @@ TEST(ZarnixCli, LoadDataCyclesThroughTheShippedSets) {
   const auto again = std::find(headings.begin() + 1, headings.end(), headings[0]);
   ASSERT_NE(again, headings.end()) << "the first set never came back";
   const auto period = again - headings.begin();
-  for (std::size_t i = period; i < headings.size(); ++i) EXPECT_EQ(headings[i], headings[i - period]);
+  for (std::size_t i = period; i < headings.size(); ++i)
+    EXPECT_EQ(headings[i], headings[i - period]);
 }
 
 TEST(ZarnixCli, UnusableArgumentsExitWithStatusTwo) {

@@ -34,8 +34,8 @@ TEST(Dbf, DbaseThreeTableWithDeletedRecord) {
   // The deleted record shows like any other.
   EXPECT_EQ(Row(grid, 3),
             (std::vector<std::string>{"2", "Li Si     ", "  7", " -1.25", "F", "20170102"}));
-  EXPECT_EQ(Row(grid, 4), (std::vector<std::string>{"3", "Wang      ", "123", "  0.00", "?",
-                                                    "        "}));
+  EXPECT_EQ(Row(grid, 4),
+            (std::vector<std::string>{"3", "Wang      ", "123", "  0.00", "?", "        "}));
 }
 
 TEST(Dbf, FoxProDateTimeAndMemoFields) {
@@ -67,8 +67,7 @@ TEST_F(DbfFiles, TruncatedFilesKeepWhatWasRead) {
   // Two and a half records: the two complete ones stay.
   const std::size_t recordStart = 193, recordLength = 29;
   EXPECT_THROW(
-      LoadDbfGrid(Write("records.dbf", bytes.substr(0, recordStart + 2 * recordLength + 10)),
-                  grid),
+      LoadDbfGrid(Write("records.dbf", bytes.substr(0, recordStart + 2 * recordLength + 10)), grid),
       EInOutError);
   EXPECT_EQ(grid.RowCount(), 4);
   EXPECT_EQ(grid.Cell(2, 3), "  7");

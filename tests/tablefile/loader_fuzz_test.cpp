@@ -16,8 +16,8 @@ const std::filesystem::path kFixtures = ZARNIX_TEST_DATA_DIR;
 // Flips, inserts, deletes and duplicates bytes; some mutations favour the bytes that steer
 // the loaders (separators, line ends, quotes, header counts).
 std::string Mutate(std::string bytes, std::mt19937& rng) {
-  static const char kInteresting[] = {'`', ',', ' ', '\t', '\r', '\n', '"', '.', 'N', 'M',
-                                      '\0', '\x0D', '\xFF', '\x80', '9'};
+  static const char kInteresting[] = {'`', ',', ' ',  '\t',   '\r',   '\n',   '"', '.',
+                                      'N', 'M', '\0', '\x0D', '\xFF', '\x80', '9'};
   const int edits = 1 + static_cast<int>(rng() % 8);
   for (int e = 0; e < edits; ++e) {
     const std::size_t at = bytes.empty() ? 0 : rng() % bytes.size();
@@ -26,7 +26,8 @@ std::string Mutate(std::string bytes, std::mt19937& rng) {
         if (!bytes.empty()) bytes[at] = static_cast<char>(rng());
         break;
       case 1:
-        bytes.insert(bytes.begin() + static_cast<long>(at), kInteresting[rng() % sizeof kInteresting]);
+        bytes.insert(bytes.begin() + static_cast<long>(at),
+                     kInteresting[rng() % sizeof kInteresting]);
         break;
       case 2:
         if (!bytes.empty()) bytes.erase(at, 1 + rng() % 4);

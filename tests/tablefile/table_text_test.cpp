@@ -19,8 +19,8 @@ std::vector<std::string> Row(const Worksheet& grid, int row) {
 }
 
 TEST_F(TableText, BackquoteFileGivesDescriptorsNamesRecordsAndNumbers) {
-  const auto path = Write("items.thf",
-                          "C4`C20`N8.3\r\n编号`项目`值\r\n1`求和`2.5\r\n2`最大值`7\r\n");
+  const auto path =
+      Write("items.thf", "C4`C20`N8.3\r\n编号`项目`值\r\n1`求和`2.5\r\n2`最大值`7\r\n");
   Worksheet grid;
   grid.SetCell(0, 0, "corner");
   LoadGridFile(path, grid);
@@ -116,7 +116,10 @@ TEST_F(TableText, UnreadableAndOversizedInputIsRefused) {
 
 TEST_F(TableText, Utf8FileWithByteOrderMarkIsConverted) {
   Worksheet grid;
-  LoadGridFile(Write("u.thf", "\xEF\xBB\xBF" "C4\nA\n\xE6\x95\xB0\xE7\xBB\x84\n"), grid);
+  LoadGridFile(Write("u.thf",
+                     "\xEF\xBB\xBF"
+                     "C4\nA\n\xE6\x95\xB0\xE7\xBB\x84\n"),
+               grid);
   EXPECT_EQ(grid.Cell(1, 2), "数组");
 }
 
@@ -147,7 +150,8 @@ TEST_F(TableText, CommaTextGrid) {
 
 TEST_F(TableText, SavedGridLoadsBackWithTrimmedRecords) {
   Worksheet grid;
-  LoadGridFile(Write("in.thf", "C4`C20`C10\r\n编号`项目`结果\r\n1` 求和 `x=3\r\n2`\t积`\r\n"), grid);
+  LoadGridFile(Write("in.thf", "C4`C20`C10\r\n编号`项目`结果\r\n1` 求和 `x=3\r\n2`\t积`\r\n"),
+               grid);
   grid.SetCell(3, 3, "  y=4  ");
   const auto out = dir_ / "out.thf";
   SaveGridFile(out, grid);
