@@ -9,11 +9,6 @@
 namespace zarnix {
 namespace {
 
-// Literals here are GBK; the command line and the output are UTF-8.
-std::string U(const char* gbk) {
-  return GbkToUtf8(gbk);
-}
-
 TEST(ZarnixCli, SelectingArrayStatistics) {
   const CliRun run = RunZarnixCli({"--json", U("select:数组统计")});
   ASSERT_EQ(run.status, 0) << run.err;

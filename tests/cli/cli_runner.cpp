@@ -5,8 +5,12 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <gtest/gtest.h>
+
 #include <filesystem>
 #include <fstream>
+
+#include "base/gbk.h"
 
 namespace zarnix {
 
@@ -46,6 +50,18 @@ CliRun RunZarnixCli(const std::vector<std::string>& args) {
   std::filesystem::remove(outPath);
   std::filesystem::remove(errPath);
   return run;
+}
+
+std::string U(const std::string& gbk) {
+  return GbkToUtf8(gbk);
+}
+
+nlohmann::json RunJson(const std::vector<std::string>& actions) {
+  std::vector<std::string> args = {"--json"};
+  args.insert(args.end(), actions.begin(), actions.end());
+  const CliRun run = RunZarnixCli(args);
+  EXPECT_EQ(run.status, 0) << run.err;
+  return run.Json();
 }
 
 }  // namespace zarnix

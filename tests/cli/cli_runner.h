@@ -17,4 +17,10 @@ struct CliRun {
 // Arguments are UTF-8, as typed on a command line.
 CliRun RunZarnixCli(const std::vector<std::string>& args);
 
+// Test literals are GBK; the command line and the output are UTF-8.
+std::string U(const std::string& gbk);
+
+// Runs the actions with --json, expects exit status 0 and returns the JSON object.
+nlohmann::json RunJson(const std::vector<std::string>& actions);
+
 }  // namespace zarnix

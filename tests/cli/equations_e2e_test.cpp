@@ -11,19 +11,6 @@
 namespace zarnix {
 namespace {
 
-// Literals here are GBK; the command line and the output are UTF-8.
-std::string U(const char* gbk) {
-  return GbkToUtf8(gbk);
-}
-
-nlohmann::json RunJson(const std::vector<std::string>& actions) {
-  std::vector<std::string> args = {"--json"};
-  args.insert(args.end(), actions.begin(), actions.end());
-  const CliRun run = RunZarnixCli(args);
-  EXPECT_EQ(run.status, 0) << run.err;
-  return run.Json();
-}
-
 // The linear-algebra sets in the order of the data list.
 std::vector<std::string> LinearAlgebraSet(int loads) {
   std::vector<std::string> actions = {U("select:线性代数")};

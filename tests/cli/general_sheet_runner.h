@@ -15,11 +15,6 @@
 
 namespace zarnix {
 
-// Literals here are GBK; the command line and the output are UTF-8.
-inline std::string U(const std::string& gbk) {
-  return GbkToUtf8(gbk);
-}
-
 // Cells from column 1 on: item number, name, description, parameters.
 using SheetRow = std::vector<std::string>;
 

@@ -10,10 +10,6 @@
 namespace zarnix {
 namespace {
 
-std::string U(const char* gbk) {
-  return GbkToUtf8(gbk);
-}
-
 constexpr int kResultCol = 13;
 
 // The result cell of the row whose item number is `number` (first match).

@@ -11,19 +11,6 @@
 namespace zarnix {
 namespace {
 
-// Literals here are GBK; the command line and the output are UTF-8.
-std::string U(const char* gbk) {
-  return GbkToUtf8(gbk);
-}
-
-nlohmann::json RunJson(const std::vector<std::string>& actions) {
-  std::vector<std::string> args = {"--json"};
-  args.insert(args.end(), actions.begin(), actions.end());
-  const CliRun run = RunZarnixCli(args);
-  EXPECT_EQ(run.status, 0) << run.err;
-  return run.Json();
-}
-
 TEST(NumericCli, ArrayStatisticsOnTheFirstShippedSet) {
   const auto json = RunJson({U("select:数组统计")});
   EXPECT_TRUE(json["messages"].empty());
