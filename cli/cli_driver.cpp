@@ -8,6 +8,7 @@
 #include <ostream>
 
 #include "app/data_location.h"
+#include "app/output_files.h"
 #include "app/tform1.h"
 #include "base/clock.h"
 #include "base/convert.h"
@@ -138,6 +139,33 @@ nlohmann::json MessagesJson(const ScriptedUi& ui) {
   return messages;
 }
 
+const char* PageName(Page page) {
+  switch (page) {
+    case Page::kCalc:
+      return "calc";
+    case Page::kUnits:
+      return "units";
+    case Page::kImage:
+      return "image";
+  }
+  return "calc";
+}
+
+// The report pane's lines while it is shown.
+nlohmann::json Memo3Json(const TForm1& form) {
+  nlohmann::json lines = nlohmann::json::array();
+  if (form.Memo3Visible)
+    for (const std::string& line : form.Memo3.Lines()) lines.push_back(Utf8(line));
+  return lines;
+}
+
+nlohmann::json FilesJson(const TForm1& form) {
+  nlohmann::json files = nlohmann::json::array();
+  for (const std::filesystem::path& file : form.WrittenFiles)
+    files.push_back(WrittenFileName(form.Paths().outDir, file));
+  return files;
+}
+
 void WriteJson(const TForm1& form, const ScriptedUi& ui, std::ostream& out) {
   nlohmann::json answer = nlohmann::json::array();
   for (const std::string& line : form.memo1.Lines()) answer.push_back(Utf8(line));
@@ -148,6 +176,8 @@ void WriteJson(const TForm1& form, const ScriptedUi& ui, std::ostream& out) {
       {"resultFormat", form.ResultFormat}, {"decimalsEnabled", form.SpinEdit1.enabled},
       {"label1", Utf8(form.Label1)},       {"answer", std::move(answer)},
       {"messages", MessagesJson(ui)},      {"grid", GridJson(form.StringGrid1)},
+      {"page", PageName(form.ActivePage)}, {"puzzleMode", form.PuzzleMode},
+      {"memo3", Memo3Json(form)},          {"files", FilesJson(form)},
   };
   out << state.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace) << '\n';
 }
@@ -166,7 +196,11 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
   app.add_option("--out-dir", o.outDir, "folder for saved results and plots");
   app.add_option("--decimals", o.decimals, "decimal places at start (1..12)");
   app.add_option("--screen", o.screen, "model screen size, WIDTHxHEIGHT (default 1024x768)");
-  app.add_option("--answer", o.answers, "answer to the next prompt or question (repeatable)");
+  // One value per --answer, so the actions after it stay actions.
+  app.add_option("--answer", o.answers,
+                 "answer to the next prompt, question or file dialog (repeatable)")
+      ->allow_extra_args(false)
+      ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
   app.add_flag("--json", o.json, "print one JSON object instead of text");
   app.add_option("actions", o.actions,
                  "show, select:NAME, cell:C,R=TEXT, goto:C,R, "

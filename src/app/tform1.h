@@ -105,6 +105,7 @@ class TForm1 {
   Worksheet StringGrid1;
   AnswerPane memo1;
   bool Memo3Visible = false;
+  AnswerPane Memo3;  // the report pane laid over the answer pane (table calculation)
   RadioGroupState RadioGroup1;
   SpinEditState SpinEdit1;
   ButtonState BitBtn1{"执行计算"};
@@ -133,6 +134,8 @@ class TForm1 {
   int FontSize = 10;
   WindowLayout Layout;
   bool Busy = false;
+  // Every file the commands of this session wrote (results, pictures, texts), in order.
+  std::vector<std::filesystem::path> WrittenFiles;
 
   const DataPaths& Paths() const { return paths_; }
   // The category the radio group shows, "" before the first selection.

@@ -110,6 +110,17 @@ TEST(ZarnixCli, UnusableArgumentsExitWithStatusTwo) {
   }
 }
 
+TEST(ZarnixCli, AnAnswerTakesOneValueAndTheActionsAfterItStayActions) {
+  const CliRun run = RunZarnixCli({"--json", "--answer", "9", U("select:数组统计"), "--answer", "x"});
+  ASSERT_EQ(run.status, 0) << run.err;
+  const auto json = run.Json();
+  EXPECT_EQ(json["category"], U("数组统计"));
+  EXPECT_EQ(json["page"], "calc");
+  EXPECT_EQ(json["puzzleMode"], 9);
+  EXPECT_EQ(json["files"], nlohmann::json::array());
+  EXPECT_EQ(json["memo3"], nlohmann::json::array());
+}
+
 TEST(ZarnixCli, DataDirectoryComesFromTheOption) {
   const CliRun run = RunZarnixCli({"--json", "--data-dir", "/nonexistent/zarnix", "show"});
   ASSERT_EQ(run.status, 0);
