@@ -1,5 +1,5 @@
-// The general calculation category: the row loop over the item rows and one function per item,
-// chosen by the item number from a table. Items write their row's result cell or the answer pane.
+// The general calculation category: its item table and one function per item, run by the
+// item-sheet loop. Items write their row's result cell or the answer pane.
 #include "discrete/general_calculation.h"
 
 #include <algorithm>
@@ -22,6 +22,7 @@
 #include "expr/eval_wrappers.h"
 #include "expr/tree_eval.h"
 #include "sheet/answer_pane.h"
+#include "sheet/item_sheet.h"
 #include "sheet/text_utils.h"
 #include "sheet/workbench.h"
 #include "sheet/worksheet.h"
@@ -30,8 +31,6 @@ namespace zarnix {
 
 namespace {
 
-constexpr int kFirstParamCol = 4;
-constexpr const char* kEndOfItems = "***";
 constexpr int kFormulaLetters = 23;  // a ... w; x is the 24th value
 constexpr int kDefaultDigits = 20;
 constexpr int kMinRootDegree = 2;
@@ -44,56 +43,7 @@ constexpr const char* kDegreeError = "开方数错误";
 constexpr const char* kFractionSubtractError = "分数减法被减数小于减数";
 constexpr const char* kFractionTermError = "分数的分子和分母应为非负整数";
 
-// One item row: its cells, its real parameters P0, P1, ... and where its result goes.
-class GeneralRow {
- public:
-  GeneralRow(Workbench& bench, int row, int number) : bench_(bench), row_(row), number_(number) {
-    const int resultCol = bench.grid.ColCount() - 1;
-    for (int col = kFirstParamCol; col < resultCol; ++col)
-      params_.push_back(StrToFloatDef(bench.grid.Cell(col, row), 0));
-  }
-
-  Workbench& Bench() { return bench_; }
-  int Number() const { return number_; }
-  const std::string& Cell(int col) const { return bench_.grid.Cell(col, row_); }
-  std::string Trimmed(int col) const { return Trim(Cell(col)); }
-  // The parameter cells of this row, from column 4 up to the one before the result cell.
-  int LastParamCol() const { return bench_.grid.ColCount() - 2; }
-  Extended P(int i) const {
-    return i < static_cast<int>(params_.size()) ? params_[static_cast<std::size_t>(i)] : 0;
-  }
-  // P0 rounded and kept within [low, high]; a value outside is replaced in its cell.
-  int ClampedCount(int low, int high) {
-    const Extended value = std::nearbyint(P(0));
-    if (value >= low && value <= high) return static_cast<int>(value);
-    const int limit = value < low ? low : high;
-    bench_.grid.SetCell(kFirstParamCol, row_, IntToStr(limit));
-    return limit;
-  }
-
-  const std::string& ResultFormat() const { return bench_.resultFormat; }
-  std::string Real(Extended value) const {
-    CheckFpFaults();
-    return zarnix::Format(bench_.resultFormat, value);
-  }
-
-  void SetResult(std::string text) {
-    bench_.grid.SetCell(bench_.grid.ColCount() - 1, row_, std::move(text));
-  }
-  void Add(std::string_view line) { bench_.answer.Add(line); }
-  // Column 1, "." and column 2.
-  std::string DottedHeader() const { return Cell(1) + "." + Cell(2); }
-  // The item number, ": " and column 2.
-  std::string ColonHeader() const { return IntToStr(number_) + ": " + Cell(2); }
-
- private:
-  Workbench& bench_;
-  int row_;
-  int number_;
-  std::vector<Extended> params_;
-};
-
-EvalServices Services(GeneralRow& row) {
+EvalServices Services(ItemRow& row) {
   return EvalServices::Of(row.Bench());
 }
 
@@ -113,7 +63,7 @@ Extended DecimalValue(const std::string& text) {
 // --- formulas ---
 
 // Items 1 and 3: a real formula with parameters and x written in base B.
-void FormulaInBase(GeneralRow& row) {
+void FormulaInBase(ItemRow& row) {
   const int base = StrToIntDef(row.Trimmed(7), 10);
   std::vector<Extended> values(26, 0);
   if (base == 10) {
@@ -144,7 +94,7 @@ void FormulaInBase(GeneralRow& row) {
 }
 
 // Item 2: a complex formula in x (or z) and a ... f.
-void ComplexFormulaItem(GeneralRow& row) {
+void ComplexFormulaItem(ItemRow& row) {
   const std::string formula = ReplaceZByX(LowerCase(row.Cell(4)));
   std::string values = row.Cell(5) + ";" + row.Cell(6);
   std::replace(values.begin(), values.end(), ';', ',');
@@ -158,7 +108,7 @@ void ComplexFormulaItem(GeneralRow& row) {
 
 // --- big numbers: the dotted header, one entry of lines, two empty lines ---
 
-void BigEntry(GeneralRow& row, std::initializer_list<std::string_view> lines) {
+void BigEntry(ItemRow& row, std::initializer_list<std::string_view> lines) {
   std::string entry;
   for (std::string_view line : lines) {
     if (!entry.empty()) entry += "\r\n";
@@ -170,7 +120,7 @@ void BigEntry(GeneralRow& row, std::initializer_list<std::string_view> lines) {
   row.Add("");
 }
 
-void BigArithmeticItem(GeneralRow& row) {
+void BigArithmeticItem(ItemRow& row) {
   const std::string a = DecimalTextOf(row.Cell(4));
   const std::string op = row.Trimmed(5);
   const std::string b = DecimalTextOf(row.Cell(6));
@@ -181,21 +131,21 @@ void BigArithmeticItem(GeneralRow& row) {
   BigEntry(row, {a, op, b, "=", result});
 }
 
-void BigDivisionItem(GeneralRow& row) {
+void BigDivisionItem(ItemRow& row) {
   const std::string a = DecimalTextOf(row.Cell(4));
   const std::string b = DecimalTextOf(row.Cell(5));
   const std::int64_t digits = StrToInt64Def(row.Trimmed(6), kDefaultDigits);
   BigEntry(row, {a, "/", b, "=", DecimalDivide(a, b, digits)});
 }
 
-void BigWholePower(GeneralRow& row) {
+void BigWholePower(ItemRow& row) {
   const std::string a = DecimalTextOf(row.Cell(4));
   const std::int64_t k = StrToInt64Def(row.Trimmed(5), -1);
   const std::string result = k <= 0 ? kExponentError : DecimalPower(a, k);
   BigEntry(row, {"(" + a + ")^" + row.Trimmed(5), "=", result});
 }
 
-void BigRootItem(GeneralRow& row) {
+void BigRootItem(ItemRow& row) {
   const std::string a = DecimalTextOf(row.Cell(4));
   const std::int64_t n = StrToInt64Def(row.Trimmed(5), -1);
   const std::int64_t p = StrToInt64Def(row.Trimmed(6), kDefaultDigits);
@@ -206,11 +156,11 @@ void BigRootItem(GeneralRow& row) {
 
 // --- bases, continued fractions, fractions of decimals ---
 
-void RealBaseItem(GeneralRow& row) {
+void RealBaseItem(ItemRow& row) {
   row.SetResult(RealToBase(row.Cell(4), StrToInt(row.Trimmed(5)), StrToInt(row.Trimmed(6))));
 }
 
-void ContinuedFractionItem(GeneralRow& row) {
+void ContinuedFractionItem(ItemRow& row) {
   const std::vector<std::string> lines =
       ContinuedFractionLines(row.Trimmed(4), row.Bench().decimals);
   row.Add("12.小数化连分数");
@@ -218,24 +168,24 @@ void ContinuedFractionItem(GeneralRow& row) {
   row.Add("");
 }
 
-void RepeatingDecimalItem(GeneralRow& row) {
+void RepeatingDecimalItem(ItemRow& row) {
   row.SetResult(DecimalToFraction(row.Cell(4), row.Cell(5)));
 }
 
-void ReduceFractionItem(GeneralRow& row) {
+void ReduceFractionItem(ItemRow& row) {
   row.SetResult(ReduceFraction(row.Cell(4)));
 }
 
 // --- angles and complex forms ---
 
-std::string DmsText(GeneralRow& row, Extended degrees) {
+std::string DmsText(ItemRow& row, Extended degrees) {
   const Dms dms = DegreesToDMS(degrees);
   CheckFpFaults();
   return Format("%.0f", dms.degrees) + "度" + Format("%.0f", dms.minutes) + "分" +
          row.Real(dms.seconds) + "秒";
 }
 
-void DegreesToRadiansItem(GeneralRow& row) {
+void DegreesToRadiansItem(ItemRow& row) {
   const Extended x = row.P(0);
   row.Add(row.ColonHeader());
   row.Add(row.Cell(4) + "度=");
@@ -244,7 +194,7 @@ void DegreesToRadiansItem(GeneralRow& row) {
   row.Add("");
 }
 
-void RadiansToDegreesItem(GeneralRow& row) {
+void RadiansToDegreesItem(ItemRow& row) {
   const Extended y = row.P(0) / kPi * 180;
   row.Add(row.ColonHeader());
   row.Add(row.Cell(4) + "弧度=");
@@ -253,7 +203,7 @@ void RadiansToDegreesItem(GeneralRow& row) {
   row.Add("");
 }
 
-void DmsItem(GeneralRow& row) {
+void DmsItem(ItemRow& row) {
   const Extended y = row.P(0) + row.P(1) / 60 + row.P(2) / 3600;
   row.Add(row.ColonHeader());
   row.Add(row.Cell(4) + "度" + row.Cell(5) + "分" + row.Cell(6) + "秒=");
@@ -262,7 +212,7 @@ void DmsItem(GeneralRow& row) {
   row.Add("");
 }
 
-void ComplexToPolarItem(GeneralRow& row) {
+void ComplexToPolarItem(ItemRow& row) {
   const Extended a = row.P(0);
   const Extended b = row.P(1);
   const Extended r = std::hypot(a, b);
@@ -279,7 +229,7 @@ std::string UnsignedZero(std::string text) {
   return text;
 }
 
-void PolarToComplexItem(GeneralRow& row) {
+void PolarToComplexItem(ItemRow& row) {
   const Extended theta = row.P(1) * kPi / 180;
   const std::string x = UnsignedZero(row.Real(row.P(0) * std::cos(theta)));
   const std::string y = UnsignedZero(row.Real(row.P(0) * std::sin(theta)));
@@ -320,14 +270,15 @@ std::string Product(const std::vector<std::string>& factors) {
   return product;
 }
 
-void FractionItem(GeneralRow& row) {
+void FractionItem(ItemRow& row) {
   const int kind = row.Number() - 21;  // 0 +, 1 -, 2 *, 3 /
   static constexpr const char* kNames[] = {": 分数加法", ": 分数减法", ": 分数乘法", ": 分数除法"};
   std::vector<std::string> texts;
   if (kind == 1) {
     texts = {row.Cell(4), row.Cell(5)};
   } else {
-    for (int col = kFirstParamCol; col <= row.LastParamCol() && !row.Trimmed(col).empty(); ++col)
+    for (int col = row.FirstParamCol(); col <= row.LastParamCol() && !row.Trimmed(col).empty();
+         ++col)
       texts.push_back(row.Cell(col));
   }
   std::vector<Fraction> fractions;
@@ -397,11 +348,11 @@ void FractionItem(GeneralRow& row) {
 // --- sequences ---
 
 // n rounded to a whole count of terms.
-Extended TermCount(GeneralRow& row) {
+Extended TermCount(ItemRow& row) {
   return std::nearbyint(row.P(2));
 }
 
-void GeometricItem(GeneralRow& row) {
+void GeometricItem(ItemRow& row) {
   const Extended a = row.P(0);
   const Extended q = row.P(1);
   const Extended n = TermCount(row);
@@ -419,7 +370,7 @@ void GeometricItem(GeneralRow& row) {
   row.Add("");
 }
 
-void ArithmeticItem(GeneralRow& row) {
+void ArithmeticItem(ItemRow& row) {
   const Extended a = row.P(0);
   const Extended e = row.P(1);
   const Extended n = TermCount(row);
@@ -431,8 +382,8 @@ void ArithmeticItem(GeneralRow& row) {
   row.Add("");
 }
 
-void BernoulliItem(GeneralRow& row) {
-  const int count = row.ClampedCount(1, kMaxBernoulliCount);
+void BernoulliItem(ItemRow& row) {
+  const int count = row.ClampedCount(0, 1, kMaxBernoulliCount);
   std::string line;
   for (Extended b : BernoulliNumbers(count)) line += row.Real(b) + "  ";
   row.Add(IntToStr(row.Number()) + ": 伯努利数数列");
@@ -440,8 +391,8 @@ void BernoulliItem(GeneralRow& row) {
   row.Add("");
 }
 
-void EulerItem(GeneralRow& row) {
-  const int count = row.ClampedCount(1, kMaxEulerCount);
+void EulerItem(ItemRow& row) {
+  const int count = row.ClampedCount(0, 1, kMaxEulerCount);
   std::string line;
   for (Extended e : EulerNumbers(count)) {
     CheckFpFaults();
@@ -454,7 +405,7 @@ void EulerItem(GeneralRow& row) {
 
 // --- polynomials ---
 
-void PolynomialItem(GeneralRow& row) {
+void PolynomialItem(ItemRow& row) {
   const char op = "+-*/"[row.Number() - 31];
   const char separator = row.Cell(4).find(';') != std::string::npos ? ';' : ',';
   const std::vector<Extended> a = SplitReals(row.Cell(4), separator);
@@ -482,12 +433,7 @@ void PolynomialItem(GeneralRow& row) {
 
 // --- the item table ---
 
-using ItemFunction = void (*)(GeneralRow&);
-struct GeneralItem {
-  int first;
-  int last;
-  ItemFunction compute;
-};
+using GeneralItem = ItemEntry<void (*)(ItemRow&)>;
 
 constexpr GeneralItem kItems[] = {
     {1, 1, FormulaInBase},
@@ -514,42 +460,16 @@ constexpr GeneralItem kItems[] = {
     {31, 34, PolynomialItem},
 };
 
-ItemFunction FindItem(int number) {
-  for (const GeneralItem& item : kItems)
-    if (number >= item.first && number <= item.last) return item.compute;
-  return nullptr;
-}
-
-void SetColumnWidths(Worksheet& grid) {
-  grid.SetDefaultColWidth(40);
-  grid.SetColWidth(0, 1);
-  grid.SetColWidth(1, 16);
-  grid.SetColWidth(2, 100);
-  grid.SetColWidth(3, 125);
-  grid.SetColWidth(4, 150);
-  grid.SetColWidth(grid.ColCount() - 1, 100);
-}
+constexpr ColumnWidth kWidths[] = {{0, 1},   {1, 16},  {2, 100},
+                                   {3, 125}, {4, 150}, {kLastColumn, 100}};
 
 }  // namespace
 
 void HandleGeneralCalculation(Workbench& bench) {
-  Worksheet& grid = bench.grid;
-  bench.answer.Clear();
-  SetColumnWidths(grid);
-  const int resultCol = grid.ColCount() - 1;
-  for (int row = 2; row < grid.RowCount(); ++row) {
-    if (grid.Cell(1, row) == kEndOfItems) break;
-    grid.SetCell(resultCol, row, "");
-    const int number = StrToIntDef(Trim(grid.Cell(1, row)), 0);
-    if (number == 0 || Trim(grid.Cell(kFirstParamCol, row)).empty()) continue;
-    // An item number without a calculation leaves its result cell empty.
-    const ItemFunction compute = FindItem(number);
-    if (!compute) continue;
-    GeneralRow item(bench, row, number);
-    ClearFpFaults();
-    compute(item);
-    CheckFpFaults();
-  }
+  ItemSheetOptions options;
+  options.columns = {40, kWidths};
+  // An item number without a calculation leaves its result cell empty.
+  RunItemRows(bench, options, [](ItemRow& row) { return ComputeItem<GeneralItem>(kItems, row); });
 }
 
 }  // namespace zarnix

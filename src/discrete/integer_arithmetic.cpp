@@ -1,5 +1,5 @@
-// The integer arithmetic category: the row loop and one function per item, chosen by the item
-// number from a table. Each item appends its lines to the answer pane and sets the summary cell.
+// The integer arithmetic category: its item table and one function per item, run by the
+// item-sheet loop. Each item appends its lines to the answer pane and sets the summary cell.
 #include "discrete/integer_arithmetic.h"
 
 #include <algorithm>
@@ -22,6 +22,7 @@
 #include "discrete/integer_text.h"
 #include "expr/tree_eval.h"
 #include "sheet/answer_pane.h"
+#include "sheet/item_sheet.h"
 #include "sheet/text_utils.h"
 #include "sheet/workbench.h"
 #include "sheet/worksheet.h"
@@ -30,8 +31,6 @@ namespace zarnix {
 
 namespace {
 
-constexpr int kFirstParamCol = 4;
-constexpr const char* kEndOfItems = "***";
 constexpr const char* kLongNumberMark = "长整数";
 
 // Limits of the items, written back into the parameter cells when exceeded.
@@ -54,66 +53,20 @@ constexpr const char* kNegativeCombinatorics = "n和m不能为负数";
 constexpr const char* kNegativeFactorial = "n不能为负数";
 constexpr const char* kPellZeroK = "k不能为0";
 
-// One item row: its cells, the whole-number parameters P0, P1, ... and the summary text.
-class IntegerRow {
- public:
-  IntegerRow(Workbench& bench, int row, int number) : bench_(bench), row_(row), number_(number) {
-    const int resultCol = bench.grid.ColCount() - 1;
-    const bool texts = Cell(2).find(kLongNumberMark) != std::string::npos;
-    for (int col = kFirstParamCol; col < resultCol; ++col)
-      params_.push_back(texts ? 0 : StrToInt64Def(Trim(Cell(col)), 0));
-  }
-
-  Workbench& Bench() { return bench_; }
-  int Number() const { return number_; }
-  const std::string& Cell(int col) const { return bench_.grid.Cell(col, row_); }
-  std::string Trimmed(int col) const { return Trim(Cell(col)); }
-  std::int64_t P(int i) const {
-    return i < static_cast<int>(params_.size()) ? params_[static_cast<std::size_t>(i)] : 0;
-  }
-  // Replaces P(i) and its cell.
-  void SetP(int i, std::int64_t value) {
-    if (i < static_cast<int>(params_.size())) params_[static_cast<std::size_t>(i)] = value;
-    bench_.grid.SetCell(kFirstParamCol + i, row_, IntToStr(value));
-  }
-  std::int64_t AtMost(int i, std::int64_t high) {
-    if (P(i) > high) SetP(i, high);
-    return P(i);
-  }
-
-  // Column `col` read strictly as a 32-bit whole number.
-  std::int32_t StrictInt(int col) const {
-    if (const auto value = TryStrToInt(Trimmed(col))) return *value;
-    throw EConvertError(Format("'%s' is not a valid integer value", Cell(col)));
-  }
-
-  void Add(std::string_view line) { bench_.answer.Add(line); }
-  void AddLines(const std::vector<std::string>& lines) {
-    for (const std::string& line : lines) Add(line);
-  }
-  std::string summary;
-
- private:
-  Workbench& bench_;
-  int row_;
-  int number_;
-  std::vector<std::int64_t> params_;
-};
-
 std::string Length(const std::string& number) {
   return IntToStr(static_cast<std::int64_t>(number.size()));
 }
 
 // --- primes ---
 
-void FactorizeItem(IntegerRow& row) {
+void FactorizeItem(ItemRow& row) {
   const std::int64_t n = StrToInt64Def(row.Trimmed(4), 2);
   if (n < 2) {
     row.Add(kFactorizeRange);
-    row.summary = kFactorizeRange;
+    row.SetResult(kFactorizeRange);
   } else if (IsPrime64(n)) {
     row.Add(IntToStr(n) + "是质数");
-    row.summary = IntToStr(n) + "是质数";
+    row.SetResult(IntToStr(n) + "是质数");
   } else {
     row.Add(IntToStr(n) + "=" + Factorize(n));
   }
@@ -121,13 +74,13 @@ void FactorizeItem(IntegerRow& row) {
 
 // The start of a prime list: a text longer than 16 characters or a value beyond the largest
 // start is replaced by it.
-std::int64_t PrimeStart(IntegerRow& row) {
-  if (row.Trimmed(4).size() > 16 || row.P(0) > kMaxPrimeStart) row.SetP(0, kMaxPrimeStart);
-  return row.P(0);
+std::int64_t PrimeStart(ItemRow& row) {
+  if (row.Trimmed(4).size() > 16 || row.IntP(0) > kMaxPrimeStart) row.SetIntP(0, kMaxPrimeStart);
+  return row.IntP(0);
 }
 
 // "其中孪生质数：", the pairs and their count; returns the count.
-int AddTwins(IntegerRow& row, const std::vector<std::int64_t>& primes) {
+int AddTwins(ItemRow& row, const std::vector<std::int64_t>& primes) {
   row.Add("其中孪生质数：");
   int twins = 0;
   for (std::size_t i = 1; i < primes.size(); ++i) {
@@ -139,46 +92,47 @@ int AddTwins(IntegerRow& row, const std::vector<std::int64_t>& primes) {
   return twins;
 }
 
-void PrimesInRangeItem(IntegerRow& row) {
+void PrimesInRangeItem(ItemRow& row) {
   const std::size_t length = row.Trimmed(4).size();
   const std::int64_t a = PrimeStart(row);
   const std::int64_t spanLimit = length > 13 ? 1000 : length > 10 ? 10000 : kMaxRangeSpan;
-  const std::int64_t span = row.AtMost(1, spanLimit);
+  const std::int64_t span = row.IntAtMost(1, spanLimit);
   const std::vector<std::int64_t> primes = PrimesInRange(a, a + span);
   row.Add(IntToStr(a) + "~" + IntToStr(a + span) + " 范围内的质数：");
   row.Add(PrimeListText(primes));
   const std::string count = "共" + IntToStr(static_cast<std::int64_t>(primes.size())) + "个质数";
   row.Add(count);
   const int twins = AddTwins(row, primes);
-  row.summary = count + " 其中孪生质数有" + IntToStr(twins) + "对";
+  row.SetResult(count + " 其中孪生质数有" + IntToStr(twins) + "对");
 }
 
-void PrimesFromItem(IntegerRow& row) {
+void PrimesFromItem(ItemRow& row) {
   const std::size_t length = row.Trimmed(4).size();
   std::int64_t a = PrimeStart(row);
   const std::int64_t countLimit = length > 14 ? 10 : length > 10 ? 200 : kMaxPrimeCount;
-  std::int64_t k = row.AtMost(1, countLimit);
+  std::int64_t k = row.IntAtMost(1, countLimit);
   if (a + k < 4) {
-    row.SetP(0, a = 1);
-    row.SetP(1, k = 3);
+    row.SetIntP(0, a = 1);
+    row.SetIntP(1, k = 3);
   }
   const std::vector<std::int64_t> primes = PrimesFrom(a, k);
   row.Add("自" + IntToStr(a) + "起的" + IntToStr(k) + "个质数：");
   row.Add(PrimeListText(primes));
   const int twins = AddTwins(row, primes);
-  row.summary = " 其中孪生质数有" + IntToStr(twins) + "对";
+  row.SetResult(" 其中孪生质数有" + IntToStr(twins) + "对");
 }
 
-void GoldbachItem(IntegerRow& row) {
+void GoldbachItem(ItemRow& row) {
   std::int64_t n = row.StrictInt(4);
-  if (n % 2 != 0) row.SetP(0, ++n);
+  if (n % 2 != 0) row.SetIntP(0, ++n);
   const TPrimeArray pairs = n >= 4 ? GoldbachPairs(static_cast<std::uint32_t>(n)) : TPrimeArray{};
   row.Add(IntToStr(n) + "=");
   for (std::uint32_t p : pairs) row.Add(IntToStr(p) + "+" + IntToStr(n - p));
-  row.summary = "有" + IntToStr(static_cast<std::int64_t>(pairs.size())) + "对质数满足哥德巴赫猜想";
+  row.SetResult("有" + IntToStr(static_cast<std::int64_t>(pairs.size())) +
+                "对质数满足哥德巴赫猜想");
 }
 
-void LargestPrimeBelowItem(IntegerRow& row) {
+void LargestPrimeBelowItem(ItemRow& row) {
   const std::int64_t n = StrToInt64Def(row.Trimmed(4), 2);
   std::string answer;
   if (n < 3) {
@@ -191,7 +145,7 @@ void LargestPrimeBelowItem(IntegerRow& row) {
     }
   }
   row.Add(answer);
-  row.summary = answer;
+  row.SetResult(answer);
 }
 
 // --- gcd and lcm of long numbers ---
@@ -207,33 +161,33 @@ std::string CheckedList(const std::string& list) {
   return joined;
 }
 
-void PairGcdLcmItem(IntegerRow& row) {
+void PairGcdLcmItem(ItemRow& row) {
   const std::string a = DigitTextOf(row.Cell(4));
   const std::string b = DigitTextOf(row.Cell(5));
   const bool lcm = row.Number() == 2;
   const std::string result = lcm ? BigLcm(a, b) : BigGcd(a, b);
   row.Add(row.Cell(4) + "与" + row.Cell(5) + (lcm ? "的最小公倍数是：" : "的最大公约数是："));
   row.Add(result);
-  row.summary = Length(result) + "位";
+  row.SetResult(Length(result) + "位");
 }
 
-void ListGcdLcmItem(IntegerRow& row) {
+void ListGcdLcmItem(ItemRow& row) {
   const std::string list = CheckedList(row.Cell(4));
   const bool lcm = row.Number() == 7;
   const std::string result = lcm ? BigLcmList(list) : BigGcdList(list);
   row.Add("数组" + row.Cell(4) + (lcm ? "的最小公倍数是：" : "的最大公约数是："));
   row.Add(result);
-  row.summary = "共" + Length(result) + "位";
+  row.SetResult("共" + Length(result) + "位");
 }
 
 // --- combinatorics ---
 
-void PermutationItem(IntegerRow& row) {
+void PermutationItem(ItemRow& row) {
   const std::int64_t n = row.StrictInt(4);
   const std::int64_t m = row.StrictInt(5);
   if (n < 0 || m < 0) {
     row.Add(kNegativeCombinatorics);
-    row.summary = kNegativeCombinatorics;
+    row.SetResult(kNegativeCombinatorics);
     return;
   }
   const std::string range = "(即自" + IntToStr(n - m + 1) + "至" + IntToStr(n) + "连乘)";
@@ -241,27 +195,27 @@ void PermutationItem(IntegerRow& row) {
   if (row.Number() == 11) {
     row.Add("在" + IntToStr(n) + "个元素中，每次取出" + IntToStr(m) + "个元素的排列数为 " + value +
             range);
-    row.summary = Length(value) + "位" + range;
+    row.SetResult(Length(value) + "位" + range);
     return;
   }
   const std::string combinations = BigDivMod(value, BigFactorial(m)).quotient;
   row.Add("在" + IntToStr(n) + "个元素中，每次取出" + IntToStr(m) + "个元素的组合数为 " +
           combinations);
   row.Add("即杨辉三角形第" + IntToStr(n + 1) + "行，" + IntToStr(m + 1) + "列的值");
-  row.summary = Length(combinations) + "位";
+  row.SetResult(Length(combinations) + "位");
 }
 
-void FactorialItem(IntegerRow& row) {
+void FactorialItem(ItemRow& row) {
   const std::int64_t n = row.StrictInt(4);
   if (n < 0) {
     row.Add(kNegativeFactorial);
-    row.summary = kNegativeFactorial;
+    row.SetResult(kNegativeFactorial);
     return;
   }
   const std::string value = BigFactorial(n);
   row.Add("阶乘 " + IntToStr(n) + "!=");
   row.Add(value);
-  row.summary = Length(value) + "位";
+  row.SetResult(Length(value) + "位");
 }
 
 // --- long products and sums of a formula ---
@@ -298,12 +252,12 @@ bignum::Natural Product(const std::vector<std::uint64_t>& factors, std::size_t f
   return bignum::Multiply(Product(factors, from, middle), Product(factors, middle, to));
 }
 
-void FormulaProductSumItem(IntegerRow& row) {
+void FormulaProductSumItem(ItemRow& row) {
   const bool product = row.Number() == 14;
   const std::string& cell = row.Cell(4);
   const std::string formula = cell.size() > 2 ? cell.substr(2) : "";
-  const std::int64_t first = row.P(1);
-  const std::int64_t count = std::max<std::int64_t>(row.AtMost(2, kMaxFormulaTerms), 0);
+  const std::int64_t first = row.IntP(1);
+  const std::int64_t count = std::max<std::int64_t>(row.IntAtMost(2, kMaxFormulaTerms), 0);
   std::vector<Extended> xs;
   xs.reserve(static_cast<std::size_t>(count));
   for (std::int64_t i = 0; i < count; ++i) xs.push_back(static_cast<Extended>(first + i));
@@ -342,7 +296,7 @@ void FormulaProductSumItem(IntegerRow& row) {
   }
   row.Add("x=" + IntToStr(first) + "→" + IntToStr(first + count - 1));
   row.Add((product ? "连乘 " : "连加 ") + cell + "= " + result);
-  row.summary = IntToStr(DigitLength(result) == 0 ? 1 : DigitLength(result)) + "位";
+  row.SetResult(IntToStr(DigitLength(result) == 0 ? 1 : DigitLength(result)) + "位");
 }
 
 // --- long numbers in base B ---
@@ -353,7 +307,7 @@ int CheckedBase(int base) {
 }
 
 // The base of column 6: read strictly, or 10 for an empty cell where a default is allowed.
-int BaseOf(IntegerRow& row, int col, bool defaultTen) {
+int BaseOf(ItemRow& row, int col, bool defaultTen) {
   if (defaultTen && row.Trimmed(col).empty()) return 10;
   return CheckedBase(row.StrictInt(col));
 }
@@ -373,7 +327,7 @@ std::string BaseHeading(int base) {
   return "  " + IntToStr(base) + "进制";
 }
 
-void LongArithmeticItem(IntegerRow& row) {
+void LongArithmeticItem(ItemRow& row) {
   const int base = BaseOf(row, 6, false);
   const std::string a = BaseDigitsOf(row.Cell(4), base);
   const std::string b = BaseDigitsOf(row.Cell(5), base);
@@ -396,10 +350,10 @@ void LongArithmeticItem(IntegerRow& row) {
   }
   const std::string result = FromDecimal(decimal, base);
   row.AddLines({BaseHeading(base), a, op, b, "=", result});
-  row.summary = IntToStr(DigitLength(result)) + "位";
+  row.SetResult(IntToStr(DigitLength(result)) + "位");
 }
 
-void LongDivisionItem(IntegerRow& row) {
+void LongDivisionItem(ItemRow& row) {
   const int base = BaseOf(row, 6, true);
   const std::string a = BaseDigitsOf(row.Cell(4), base);
   const std::string b = BaseDigitsOf(row.Cell(5), base);
@@ -407,13 +361,13 @@ void LongDivisionItem(IntegerRow& row) {
   const BigDivision division = BigDivMod(ToDecimal(a, base), ToDecimal(b, base));
   if (division.status != BigStatus::kOk) {
     row.Bench().ui.ShowMessage(BigStatusMessage(division.status));
-    row.summary = BigStatusMessage(division.status);
+    row.SetResult(BigStatusMessage(division.status));
     return;
   }
   const std::string q = FromDecimal(division.quotient, base);
   const std::string r = FromDecimal(division.remainder, base);
   row.Add(q + " 余" + r);
-  row.summary = "商" + IntToStr(DigitLength(q)) + "位，余数" + IntToStr(DigitLength(r)) + "位";
+  row.SetResult("商" + IntToStr(DigitLength(q)) + "位，余数" + IntToStr(DigitLength(r)) + "位");
 }
 
 // log10 of a decimal digit text above 0, from its leading digits.
@@ -423,7 +377,7 @@ Extended Log10OfDigits(const std::string& digits) {
          static_cast<Extended>(digits.size() - used);
 }
 
-void LongPowerItem(IntegerRow& row) {
+void LongPowerItem(ItemRow& row) {
   const int base = BaseOf(row, 6, true);
   const std::string a = BaseDigitsOf(row.Cell(4), base);
   const std::string k = BaseDigitsOf(row.Cell(5), base);
@@ -449,24 +403,24 @@ void LongPowerItem(IntegerRow& row) {
   }
   const std::string result = FromDecimal(decimal, base);
   row.Add("=" + result);
-  row.summary = IntToStr(DigitLength(result)) + "位";
+  row.SetResult(IntToStr(DigitLength(result)) + "位");
 }
 
-void BaseConversionItem(IntegerRow& row) {
+void BaseConversionItem(ItemRow& row) {
   const int from = CheckedBase(row.StrictInt(5));
   const int to = CheckedBase(row.StrictInt(6));
   const std::string digits = BaseDigitsOf(row.Cell(4), from);
   const std::string result = ConvertBase(StripLeadingZeros(digits), from, to);
   row.AddLines({row.Cell(5) + "进制的 " + row.Cell(4), "转换为", row.Cell(6) + "进制的 " + result});
-  row.summary = IntToStr(DigitLength(result)) + "位";
+  row.SetResult(IntToStr(DigitLength(result)) + "位");
 }
 
-void RandomNumberItem(IntegerRow& row) {
-  const std::int64_t n = std::max<std::int64_t>(row.AtMost(0, kMaxBigDigits), 0);
+void RandomNumberItem(ItemRow& row) {
+  const std::int64_t n = std::max<std::int64_t>(row.IntAtMost(0, kMaxBigDigits), 0);
   int base = StrToIntDef(row.Trimmed(5), 10);
   if (base < 2 || base > 36) {
     base = base < 2 ? 2 : 36;
-    row.SetP(1, base);
+    row.SetIntP(1, base);
   }
   LcgRandom& random = row.Bench().random;
   random.Randomize(row.Bench().clock);
@@ -478,7 +432,7 @@ void RandomNumberItem(IntegerRow& row) {
   row.AddLines({BaseHeading(base) + IntToStr(n) + "位", number});
 }
 
-void LongRootItem(IntegerRow& row) {
+void LongRootItem(ItemRow& row) {
   const int base = BaseOf(row, 6, false);
   const std::string a = BaseDigitsOf(row.Cell(4), base);
   const std::string nText = BaseDigitsOf(row.Cell(5), base);
@@ -489,44 +443,44 @@ void LongRootItem(IntegerRow& row) {
   const std::string rest = FromDecimal(root.remainder, base);
   row.AddLines(
       {row.Cell(6) + "进制:", a + "开" + nText + "次方", "=" + r + "(截断取整)", "余量：" + rest});
-  row.summary = "根" + IntToStr(DigitLength(r)) + "位，余量" + IntToStr(DigitLength(rest)) + "位";
+  row.SetResult("根" + IntToStr(DigitLength(r)) + "位，余量" + IntToStr(DigitLength(rest)) + "位");
 }
 
 // --- tables ---
 
-void TriangleItem(IntegerRow& row) {
-  row.AddLines(BinomialTriangle(static_cast<int>(row.AtMost(0, kMaxTriangleRows))));
+void TriangleItem(ItemRow& row) {
+  row.AddLines(BinomialTriangle(static_cast<int>(row.IntAtMost(0, kMaxTriangleRows))));
 }
 
-void PrimitiveTriplesItem(IntegerRow& row) {
-  const std::int64_t a = row.AtMost(0, kMaxTripleStart);
+void PrimitiveTriplesItem(ItemRow& row) {
+  const std::int64_t a = row.IntAtMost(0, kMaxTripleStart);
   const std::int64_t spanLimit = a > 100000000  ? 100
                                  : a > 10000000 ? 1000
                                  : a > 1000000  ? 10000
                                                 : kMaxTripleSpan;
-  const std::int64_t span = row.AtMost(1, spanLimit);
+  const std::int64_t span = row.IntAtMost(1, spanLimit);
   row.AddLines(PrimitiveTriples(a, a + span));
 }
 
-void PerimeterTriplesItem(IntegerRow& row) {
-  row.AddLines(PerimeterTriples(row.AtMost(0, kMaxPerimeter)));
+void PerimeterTriplesItem(ItemRow& row) {
+  row.AddLines(PerimeterTriples(row.IntAtMost(0, kMaxPerimeter)));
 }
 
-void ConsecutiveTriplesItem(IntegerRow& row) {
-  const std::int64_t n = row.AtMost(0, kMaxConsecutiveTriples);
+void ConsecutiveTriplesItem(ItemRow& row) {
+  const std::int64_t n = row.IntAtMost(0, kMaxConsecutiveTriples);
   row.AddLines(ConsecutiveLegTriples(static_cast<int>(n), n > kConsecutiveListLimit));
 }
 
-void FibonacciItem(IntegerRow& row) {
-  row.AddLines(FibonacciLines(row.AtMost(0, kMaxFibonacciIndex)));
+void FibonacciItem(ItemRow& row) {
+  row.AddLines(FibonacciLines(row.IntAtMost(0, kMaxFibonacciIndex)));
 }
 
-void BellItem(IntegerRow& row) {
+void BellItem(ItemRow& row) {
   row.AddLines(
-      BellLines(static_cast<int>(std::max<std::int64_t>(row.AtMost(0, kMaxBellCount), 0))));
+      BellLines(static_cast<int>(std::max<std::int64_t>(row.IntAtMost(0, kMaxBellCount), 0))));
 }
 
-void PowerSumItem(IntegerRow& row) {
+void PowerSumItem(ItemRow& row) {
   const std::string n = StripLeadingZeros(DigitTextOf(row.Cell(4)));
   const std::string next = BigAdd(n, "1");
   std::string sum;
@@ -542,31 +496,31 @@ void PowerSumItem(IntegerRow& row) {
     row.Add("1  8  27  64  125  216  ……");
   }
   row.Add("前" + n + "项和=" + sum);
-  row.summary = Length(sum) + "位";
+  row.SetResult(Length(sum) + "位");
 }
 
-void FactorialSquareItem(IntegerRow& row) {
+void FactorialSquareItem(ItemRow& row) {
   row.AddLines(FactorialSquareLines());
 }
 
-void AddSolutions(IntegerRow& row, std::int64_t k, const std::vector<IntegerPair>& solutions) {
+void AddSolutions(ItemRow& row, std::int64_t k, const std::vector<IntegerPair>& solutions) {
   row.Add("(k=" + IntToStr(k) + ")");
   for (const IntegerPair& s : solutions) row.Add("x=" + IntToStr(s.x) + ";y=" + IntToStr(s.y));
-  row.summary = solutions.empty()
-                    ? "无解"
-                    : "有" + IntToStr(static_cast<std::int64_t>(solutions.size())) + "组非负整数解";
+  row.SetResult(solutions.empty() ? "无解"
+                                  : "有" + IntToStr(static_cast<std::int64_t>(solutions.size())) +
+                                        "组非负整数解");
 }
 
-void MordellItem(IntegerRow& row) {
-  AddSolutions(row, row.P(0), MordellSolutions(row.P(0)));
+void MordellItem(ItemRow& row) {
+  AddSolutions(row, row.IntP(0), MordellSolutions(row.IntP(0)));
 }
 
-void PellItem(IntegerRow& row) {
-  const std::int64_t k = row.P(0);
+void PellItem(ItemRow& row) {
+  const std::int64_t k = row.IntP(0);
   if (k == 0) {
     row.Add("(k=0)");
     row.Add(kPellZeroK);
-    row.summary = kPellZeroK;
+    row.SetResult(kPellZeroK);
     return;
   }
   AddSolutions(row, k, PellSolutions(k));
@@ -574,12 +528,7 @@ void PellItem(IntegerRow& row) {
 
 // --- the item table ---
 
-using ItemFunction = void (*)(IntegerRow&);
-struct IntegerItem {
-  int first;
-  int last;
-  ItemFunction compute;
-};
+using IntegerItem = ItemEntry<void (*)(ItemRow&)>;
 
 constexpr IntegerItem kItems[] = {
     {1, 1, FactorizeItem},          {2, 3, PairGcdLcmItem},
@@ -597,44 +546,19 @@ constexpr IntegerItem kItems[] = {
     {52, 52, MordellItem},          {53, 53, PellItem},
 };
 
-ItemFunction FindItem(int number) {
-  for (const IntegerItem& item : kItems)
-    if (number >= item.first && number <= item.last) return item.compute;
-  return nullptr;
-}
-
-void SetColumnWidths(Worksheet& grid) {
-  grid.SetDefaultColWidth(40);
-  grid.SetColWidth(0, 1);
-  grid.SetColWidth(1, 20);
-  grid.SetColWidth(2, 100);
-  grid.SetColWidth(3, 100);
-  grid.SetColWidth(grid.ColCount() - 1, 200);
-  grid.SetCell(0, 0, "");
-}
+constexpr ColumnWidth kWidths[] = {{0, 1}, {1, 20}, {2, 100}, {3, 100}, {kLastColumn, 200}};
 
 }  // namespace
 
 void HandleIntegerArithmetic(Workbench& bench) {
-  Worksheet& grid = bench.grid;
-  SetColumnWidths(grid);
-  const int summaryCol = grid.ColCount() - 1;
-  for (int row = 2; row < grid.RowCount(); ++row) {
-    if (grid.Cell(1, row) == kEndOfItems) break;
-    grid.SetCell(summaryCol, row, "");
-    const int number = StrToIntDef(Trim(grid.Cell(1, row)), 0);
-    if (number == 0) continue;
-    IntegerRow item(bench, row, number);
-    bench.answer.Add(IntToStr(number) + "." + grid.Cell(2, row));
-    // An item number without a calculation leaves its summary cell empty.
-    if (const ItemFunction compute = FindItem(number)) {
-      ClearFpFaults();
-      compute(item);
-      CheckFpFaults();
-    }
-    bench.answer.Add("");
-    grid.SetCell(summaryCol, row, item.summary);
-  }
+  ItemSheetOptions options;
+  options.columns = {40, kWidths, true};
+  options.params = ParamKind::kInteger;
+  options.textParamsMark = kLongNumberMark;
+  options.needsFirstParam = false;
+  // An item number without a calculation shows its title and leaves its summary cell empty.
+  options.titleLines = true;
+  RunItemRows(bench, options, [](ItemRow& row) { return ComputeItem<IntegerItem>(kItems, row); });
 }
 
 }  // namespace zarnix

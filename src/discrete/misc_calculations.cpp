@@ -1,5 +1,5 @@
-// The miscellaneous calculations category: the row loop over the item rows and one small
-// function per item, chosen by the item number from a table.
+// The miscellaneous calculations category: its item table and one small function per item,
+// run by the item-sheet loop; each item returns the text of its result cell.
 #include "discrete/misc_calculations.h"
 
 #include <cmath>
@@ -18,8 +18,8 @@
 #include "discrete/misc_dates.h"
 #include "discrete/misc_elements.h"
 #include "discrete/misc_finance.h"
-#include "discrete/misc_item_error.h"
 #include "discrete/misc_models.h"
+#include "sheet/item_sheet.h"
 #include "sheet/text_utils.h"
 #include "sheet/workbench.h"
 #include "sheet/worksheet.h"
@@ -29,7 +29,6 @@ namespace zarnix {
 namespace {
 
 constexpr int kFirstParamCol = 4;
-constexpr const char* kEndOfItems = "***";
 constexpr const char* kElementFile = "周期表.thf";
 constexpr const char* kRateFile = "ZARNIX利率.thf";
 constexpr const char* kTaxFile = "ZARNIX利息税率.thf";
@@ -73,60 +72,23 @@ struct MiscRun {
   }
 };
 
-// One item row: its cells and its parameters P0, P1, ... (columns 4 up to the one before
-// the result column, read as reals with 0 for anything else).
-class ItemRow {
- public:
-  ItemRow(Worksheet& grid, int row, int resultCol) : grid_(grid), row_(row), resultCol_(resultCol) {
-    for (int col = kFirstParamCol; col < resultCol; ++col)
-      params_.push_back(StrToFloatDef(grid.Cell(col, row), 0));
-  }
+// P(i) rounded to a whole number.
+std::int64_t Whole(const ItemRow& row, int i) {
+  const Extended value = std::nearbyint(row.P(i));
+  if (!(std::fabs(value) <= kMaxWhole)) throw ItemError(kParamRangeMessage);
+  return static_cast<std::int64_t>(value);
+}
 
-  const std::string& Cell(int col) const { return grid_.Cell(col, row_); }
-  int ResultCol() const { return resultCol_; }
-  int ParamCount() const { return static_cast<int>(params_.size()); }
-  Extended P(int i) const { return i < ParamCount() ? params_[i] : 0; }
-  std::span<const Extended> Params() const { return params_; }
-
-  // P rounded to a whole number.
-  std::int64_t Whole(int i) const {
-    const Extended value = std::nearbyint(P(i));
-    if (!(std::fabs(value) <= kMaxWhole)) throw ItemError(kParamRangeMessage);
-    return static_cast<std::int64_t>(value);
-  }
-  // P rounded and kept within [low, high]; a value outside is replaced in its cell.
-  int ClampedWhole(int i, int low, int high) {
-    const Extended value = std::nearbyint(P(i));
-    if (value >= low && value <= high) return static_cast<int>(value);
-    const int limit = value < low ? low : high;  // NaN cannot come from a cell
-    grid_.SetCell(kFirstParamCol + i, row_, IntToStr(limit));
-    return limit;
-  }
-  Extended Clamped(int i, Extended low, Extended high) {
-    const Extended value = P(i);
-    if (value >= low && value <= high) return value;
-    const int limit = static_cast<int>(value < low ? low : high);
-    grid_.SetCell(kFirstParamCol + i, row_, IntToStr(limit));
-    return limit;
-  }
-
-  // P(first), P(first + 1), P(first + 2) as a valid date.
-  CalendarDate Date(int first) const {
-    const Extended y = std::nearbyint(P(first));
-    const Extended m = std::nearbyint(P(first + 1));
-    const Extended d = std::nearbyint(P(first + 2));
-    const bool small = std::fabs(y) < 1e6 && std::fabs(m) < 1e6 && std::fabs(d) < 1e6;
-    if (!small || !TryEncodeDate(static_cast<int>(y), static_cast<int>(m), static_cast<int>(d)))
-      throw ItemError(InvalidDateText(y, m, d));
-    return {static_cast<int>(y), static_cast<int>(m), static_cast<int>(d)};
-  }
-
- private:
-  Worksheet& grid_;
-  int row_;
-  int resultCol_;
-  std::vector<Extended> params_;
-};
+// P(first), P(first + 1), P(first + 2) as a valid date.
+CalendarDate RowDate(const ItemRow& row, int first) {
+  const Extended y = std::nearbyint(row.P(first));
+  const Extended m = std::nearbyint(row.P(first + 1));
+  const Extended d = std::nearbyint(row.P(first + 2));
+  const bool small = std::fabs(y) < 1e6 && std::fabs(m) < 1e6 && std::fabs(d) < 1e6;
+  if (!small || !TryEncodeDate(static_cast<int>(y), static_cast<int>(m), static_cast<int>(d)))
+    throw ItemError(InvalidDateText(y, m, d));
+  return {static_cast<int>(y), static_cast<int>(m), static_cast<int>(d)};
+}
 
 std::int64_t DayNumberOf(const CalendarDate& date) {
   return *DayNumber(date.year, date.month, date.day);
@@ -158,26 +120,26 @@ std::string MolecularWeightItem(ItemRow& row, MiscRun& run) {
 }
 
 std::string DayNumberItem(ItemRow& row, MiscRun&) {
-  return IntToStr(DayNumberOf(row.Date(0)));
+  return IntToStr(DayNumberOf(RowDate(row, 0)));
 }
 
 std::string DateOfDayNumberItem(ItemRow& row, MiscRun&) {
-  const auto date = DateOfDayNumber(row.Whole(0));
+  const auto date = DateOfDayNumber(Whole(row, 0));
   if (!date) throw ItemError(kDayNumberRangeMessage);
   return DateText(*date);
 }
 
 std::string DaysBetweenItem(ItemRow& row, MiscRun&) {
-  const std::int64_t days = DayNumberOf(row.Date(3)) - DayNumberOf(row.Date(0));
+  const std::int64_t days = DayNumberOf(RowDate(row, 3)) - DayNumberOf(RowDate(row, 0));
   return IntToStr(days) + "天=" + BigMultiply(IntToStr(days < 0 ? -days : days), "86400") + "秒";
 }
 
 std::string MoonPhaseItem(ItemRow& row, MiscRun& run) {
-  return run.Result(MoonPhase(DayNumberOf(row.Date(0))));
+  return run.Result(MoonPhase(DayNumberOf(RowDate(row, 0))));
 }
 
 std::string EasterItem(ItemRow& row, MiscRun&) {
-  const std::int64_t year = row.Whole(0);
+  const std::int64_t year = Whole(row, 0);
   const auto easter = year >= kEasterFirstYear && year <= kEasterLastYear
                           ? EasterDate(static_cast<int>(year))
                           : std::nullopt;
@@ -186,11 +148,11 @@ std::string EasterItem(ItemRow& row, MiscRun&) {
 }
 
 std::string WeekdayItem(ItemRow& row, MiscRun&) {
-  return WeekdayName(WeekdayOfDayNumber(DayNumberOf(row.Date(0))));
+  return WeekdayName(WeekdayOfDayNumber(DayNumberOf(RowDate(row, 0))));
 }
 
 std::string GregorianToLunarItem(ItemRow& row, MiscRun&) {
-  const CalendarDate date = row.Date(0);
+  const CalendarDate date = RowDate(row, 0);
   if (date.year < kLunarFirstYear || date.year > kLunarLastYear)
     throw ItemError(kLunarRangeMessage);
   const LunarConversion lunar = GregorianToLunar(date.year, date.month, date.day);
@@ -200,10 +162,10 @@ std::string GregorianToLunarItem(ItemRow& row, MiscRun&) {
 }
 
 std::string LunarToGregorianItem(ItemRow& row, MiscRun&) {
-  const std::int64_t year = row.Whole(0);
-  const std::int64_t month = row.Whole(1);
-  const std::int64_t day = row.Whole(2);
-  const bool leap = row.Whole(3) == 1;
+  const std::int64_t year = Whole(row, 0);
+  const std::int64_t month = Whole(row, 1);
+  const std::int64_t day = Whole(row, 2);
+  const bool leap = Whole(row, 3) == 1;
   if (year < kLunarFirstYear || year > kLunarLastYear) throw ItemError(kLunarRangeMessage);
   const bool small = month >= 1 && month <= 12 && day >= 1 && day <= 30;
   const auto count = small ? DayCountFromLunar({static_cast<int>(year), static_cast<int>(month),
@@ -218,8 +180,8 @@ std::string LunarToGregorianItem(ItemRow& row, MiscRun&) {
 }
 
 std::string TimeDifferenceItem(ItemRow& row, MiscRun&) {
-  return TimeDifferenceText(row.Whole(0), row.Whole(1), row.Whole(2), row.Whole(3), row.Whole(4),
-                            row.Whole(5));
+  return TimeDifferenceText(Whole(row, 0), Whole(row, 1), Whole(row, 2), Whole(row, 3),
+                            Whole(row, 4), Whole(row, 5));
 }
 
 std::string FutureValueItem(ItemRow& row, MiscRun&) {
@@ -261,8 +223,8 @@ std::string DepositItem(ItemRow& row, MiscRun& run) {
   const Extended packedLimit = (kDepositLastYear + 1) * 10000.0L;
   if (!(std::fabs(row.P(1)) < packedLimit && std::fabs(row.P(2)) < packedLimit))
     return kDepositDateError;
-  const CalendarDate deposit = PackedDate(row.Whole(1));
-  const CalendarDate withdrawal = PackedDate(row.Whole(2));
+  const CalendarDate deposit = PackedDate(Whole(row, 1));
+  const CalendarDate withdrawal = PackedDate(Whole(row, 2));
   for (const CalendarDate& date : {deposit, withdrawal}) {
     if (date.year < kDepositFirstYear || date.year > kDepositLastYear) return kDepositDateError;
     if (!TryEncodeDate(date.year, date.month, date.day))
@@ -276,7 +238,7 @@ std::string DepositItem(ItemRow& row, MiscRun& run) {
 }
 
 std::string PopulationItem(ItemRow& row, MiscRun& run) {
-  const std::int64_t year = row.Whole(0);
+  const std::int64_t year = Whole(row, 0);
   const auto population = year >= kPopulationFirstYear && year <= kPopulationLastYear
                               ? PopulationModel(static_cast<int>(year))
                               : std::nullopt;
@@ -285,9 +247,9 @@ std::string PopulationItem(ItemRow& row, MiscRun& run) {
 }
 
 std::string ChildItem(ItemRow& row, MiscRun&) {
-  const int years = row.ClampedWhole(0, 0, 10);
-  const int months = row.ClampedWhole(1, 0, 12);
-  const int sex = static_cast<int>(row.Whole(2));
+  const int years = row.ClampedCount(0, 0, 10);
+  const int months = row.ClampedCount(1, 0, 12);
+  const int sex = static_cast<int>(Whole(row, 2));
   const HeightWeight hw = ChildHeightWeight(months + 12 * years, sex);
   CheckFpFaults();
   return Format("%.0f", std::nearbyint(hw.height)) + "cm;" +
@@ -295,7 +257,7 @@ std::string ChildItem(ItemRow& row, MiscRun&) {
 }
 
 std::string AdultHeightItem(ItemRow& row, MiscRun&) {
-  const int year = row.ClampedWhole(0, 1900, 2100);
+  const int year = row.ClampedCount(0, 1900, 2100);
   const Extended d = AdultHeightForecast(year, row.P(1), row.P(2), row.P(3));
   CheckFpFaults();
   return Format("%.0f", d) + "-" + Format("%.0f", d + 3) + "cm";
@@ -322,79 +284,47 @@ std::string GiniTwoItem(ItemRow& row, MiscRun&) {
   return Format("%.3f", gini);
 }
 
-using ItemFunction = std::string (*)(ItemRow&, MiscRun&);
-struct MiscItem {
-  int number;
-  ItemFunction compute;
-};
+using MiscItem = ItemEntry<std::string (*)(ItemRow&, MiscRun&)>;
 
 constexpr MiscItem kItems[] = {
-    {1, Parallel},
-    {2, Parallel},
-    {3, MolecularWeightItem},
-    {31, DayNumberItem},
-    {32, DateOfDayNumberItem},
-    {33, DaysBetweenItem},
-    {34, MoonPhaseItem},
-    {35, EasterItem},
-    {36, WeekdayItem},
-    {37, GregorianToLunarItem},
-    {38, LunarToGregorianItem},
-    {39, TimeDifferenceItem},
-    {41, FutureValueItem},
-    {42, NetPresentValueItem},
-    {43, PaymentItem},
-    {44, PresentValueItem},
-    {45, RateFormulaItem},
-    {46, DepositItem},
-    {51, PopulationItem},
-    {52, ChildItem},
-    {53, AdultHeightItem},
-    {54, StandardWeightItem},
-    {61, GiniItem},
-    {62, GiniTwoItem},
+    {1, 1, Parallel},
+    {2, 2, Parallel},
+    {3, 3, MolecularWeightItem},
+    {31, 31, DayNumberItem},
+    {32, 32, DateOfDayNumberItem},
+    {33, 33, DaysBetweenItem},
+    {34, 34, MoonPhaseItem},
+    {35, 35, EasterItem},
+    {36, 36, WeekdayItem},
+    {37, 37, GregorianToLunarItem},
+    {38, 38, LunarToGregorianItem},
+    {39, 39, TimeDifferenceItem},
+    {41, 41, FutureValueItem},
+    {42, 42, NetPresentValueItem},
+    {43, 43, PaymentItem},
+    {44, 44, PresentValueItem},
+    {45, 45, RateFormulaItem},
+    {46, 46, DepositItem},
+    {51, 51, PopulationItem},
+    {52, 52, ChildItem},
+    {53, 53, AdultHeightItem},
+    {54, 54, StandardWeightItem},
+    {61, 61, GiniItem},
+    {62, 62, GiniTwoItem},
 };
 
-ItemFunction FindItem(int number) {
-  for (const MiscItem& item : kItems)
-    if (item.number == number) return item.compute;
-  return nullptr;
-}
-
-void SetColumnWidths(Worksheet& grid) {
-  grid.SetDefaultColWidth(40);
-  grid.SetColWidth(0, 1);
-  grid.SetColWidth(1, 20);
-  grid.SetColWidth(2, 150);
-  grid.SetColWidth(3, 220);
-  grid.SetColWidth(grid.ColCount() - 1, 90);
-}
+constexpr ColumnWidth kWidths[] = {{0, 1}, {1, 20}, {2, 150}, {3, 220}, {kLastColumn, 90}};
 
 }  // namespace
 
 void HandleMiscCalculations(Workbench& bench) {
-  Worksheet& grid = bench.grid;
-  SetColumnWidths(grid);
   MiscRun run{bench, std::nullopt, std::nullopt};
-  const int resultCol = grid.ColCount() - 1;
-  for (int row = 2; row < grid.RowCount() - 1; ++row) {
-    if (grid.Cell(1, row) == kEndOfItems) break;
-    grid.SetCell(resultCol, row, "");
-    const int number = StrToIntDef(Trim(grid.Cell(1, row)), 0);
-    if (number == 0 || Trim(grid.Cell(kFirstParamCol, row)).empty()) continue;
-    const ItemFunction compute = FindItem(number);
-    if (!compute) continue;
-    ItemRow item(grid, row, resultCol);
-    ClearFpFaults();
-    std::string result;
-    try {
-      result = compute(item, run);
-    } catch (const ItemError& error) {
-      result = error.Message();
-    }
-    CheckFpFaults();
-    grid.SetCell(resultCol, row, std::move(result));
-  }
+  ItemSheetOptions options;
+  options.columns = {40, kWidths};
+  options.skipLastRow = true;
+  options.errorsInResultCell = true;
+  RunItemRows(bench, options,
+              [&](ItemRow& row) { return ComputeItem<MiscItem>(kItems, row, run); });
 }
 
 }  // namespace zarnix

@@ -7,7 +7,7 @@
 
 #include "base/convert.h"
 #include "base/format.h"
-#include "discrete/misc_item_error.h"
+#include "sheet/item_sheet.h"
 #include "tablefile/table_text.h"
 
 namespace zarnix {

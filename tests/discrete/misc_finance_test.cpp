@@ -7,7 +7,7 @@
 #include "base/date.h"
 #include "base/textfile.h"
 #include "discrete/misc_finance.h"
-#include "discrete/misc_item_error.h"
+#include "sheet/item_sheet.h"
 #include "misc_sheet.h"
 #include "support/temp_dir.h"
 #include "tablefile/table_text.h"

@@ -11,7 +11,7 @@
 #include "base/convert.h"
 #include "base/errors.h"
 #include "base/format.h"
-#include "bench_fixture.h"
+#include "support/bench_fixture.h"
 #include "numeric/stats.h"
 #include "reference_file.h"
 

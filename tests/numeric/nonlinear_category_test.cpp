@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "base/errors.h"
-#include "bench_fixture.h"
+#include "support/bench_fixture.h"
 
 namespace zarnix {
 namespace {

@@ -12,7 +12,7 @@
 #include "base/convert.h"
 #include "base/errors.h"
 #include "base/format.h"
-#include "bench_fixture.h"
+#include "support/bench_fixture.h"
 #include "numeric/spline.h"
 #include "reference_file.h"
 
