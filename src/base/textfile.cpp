@@ -33,9 +33,17 @@ bool FileExists(const std::filesystem::path& path) {
   return std::filesystem::is_regular_file(path, ec);
 }
 
-std::string ReadTextFile(const std::filesystem::path& path) {
+void RequireRegularFile(const std::filesystem::path& path) {
   std::error_code ec;
-  if (std::filesystem::is_directory(path, ec)) ThrowFileError("Cannot open file", path, EISDIR);
+  const std::filesystem::file_status status = std::filesystem::status(path, ec);
+  if (!std::filesystem::exists(status)) ThrowFileError("Cannot open file", path, ENOENT);
+  if (std::filesystem::is_directory(status)) ThrowFileError("Cannot open file", path, EISDIR);
+  if (!std::filesystem::is_regular_file(status))
+    throw EInOutError("Cannot open file \"" + GbkFromPath(path) + "\". Not a regular file");
+}
+
+std::string ReadTextFile(const std::filesystem::path& path) {
+  RequireRegularFile(path);
   std::ifstream in(path, std::ios::binary);
   if (!in) ThrowFileError("Cannot open file", path, errno ? errno : ENOENT);
   in.seekg(0, std::ios::end);

@@ -15,6 +15,9 @@ std::filesystem::path PathFromGbk(std::string_view gbk);
 std::string GbkFromPath(const std::filesystem::path& path);
 
 bool FileExists(const std::filesystem::path& path);
+// Throws EInOutError unless the path names a regular file: a directory, a named pipe or a
+// device is never opened (reading a pipe would wait for ever).
+void RequireRegularFile(const std::filesystem::path& path);
 
 // Largest file the program reads; anything bigger is refused with a message.
 inline constexpr std::size_t kMaxTextFileBytes = std::size_t{512} << 20;

@@ -37,6 +37,7 @@ constexpr const char* kLongNumberMark = "长整数";
 constexpr std::int64_t kMaxRangeSpan = 100000;
 constexpr std::int64_t kMaxPrimeCount = 10000;
 constexpr std::int64_t kMaxFormulaTerms = 100000;
+constexpr std::int64_t kMaxFormulaStart = 1000000000000000000;
 constexpr std::int64_t kMaxTripleStart = 1000000000;
 constexpr std::int64_t kMaxTripleSpan = 100000;
 constexpr std::int64_t kMaxPerimeter = 65535;
@@ -190,18 +191,21 @@ void PermutationItem(ItemRow& row) {
     row.SetResult(kNegativeCombinatorics);
     return;
   }
-  const std::string range = "(即自" + IntToStr(n - m + 1) + "至" + IntToStr(n) + "连乘)";
-  const std::string value = BigPower(IntToStr(n - m + 1), m, 1);
+  // More taken than there are: no arrangement and no selection exists.
+  const bool none = m > n;
+  const std::string range =
+      none ? "" : "(即自" + IntToStr(n - m + 1) + "至" + IntToStr(n) + "连乘)";
+  const std::string value = none ? "0" : BigPower(IntToStr(n - m + 1), m, 1);
   if (row.Number() == 11) {
     row.Add("在" + IntToStr(n) + "个元素中，每次取出" + IntToStr(m) + "个元素的排列数为 " + value +
             range);
     row.SetResult(Length(value) + "位" + range);
     return;
   }
-  const std::string combinations = BigDivMod(value, BigFactorial(m)).quotient;
+  const std::string combinations = none ? "0" : BigDivMod(value, BigFactorial(m)).quotient;
   row.Add("在" + IntToStr(n) + "个元素中，每次取出" + IntToStr(m) + "个元素的组合数为 " +
           combinations);
-  row.Add("即杨辉三角形第" + IntToStr(n + 1) + "行，" + IntToStr(m + 1) + "列的值");
+  if (!none) row.Add("即杨辉三角形第" + IntToStr(n + 1) + "行，" + IntToStr(m + 1) + "列的值");
   row.SetResult(Length(combinations) + "位");
 }
 
@@ -256,7 +260,8 @@ void FormulaProductSumItem(ItemRow& row) {
   const bool product = row.Number() == 14;
   const std::string& cell = row.Cell(4);
   const std::string formula = cell.size() > 2 ? cell.substr(2) : "";
-  const std::int64_t first = row.IntP(1);
+  // x stays well inside 64 bits however many terms follow it.
+  const std::int64_t first = row.IntWithin(1, -kMaxFormulaStart, kMaxFormulaStart);
   const std::int64_t count = std::max<std::int64_t>(row.IntAtMost(2, kMaxFormulaTerms), 0);
   std::vector<Extended> xs;
   xs.reserve(static_cast<std::size_t>(count));

@@ -71,6 +71,11 @@ std::int64_t ItemRow::IntAtMost(int i, std::int64_t high) {
   return IntP(i);
 }
 
+std::int64_t ItemRow::IntWithin(int i, std::int64_t low, std::int64_t high) {
+  if (IntP(i) < low) SetIntP(i, low);
+  return IntAtMost(i, high);
+}
+
 int ItemRow::ClampedCount(int i, int low, int high) {
   const Extended value = std::nearbyint(P(i));
   if (value >= low && value <= high) return static_cast<int>(value);

@@ -111,6 +111,8 @@ class ItemRow {
   void SetIntP(int i, std::int64_t value);
   // IntP(i), lowered to `high` (written back) when above it.
   std::int64_t IntAtMost(int i, std::int64_t high);
+  // IntP(i) kept within [low, high]; the limit is written back when it is outside.
+  std::int64_t IntWithin(int i, std::int64_t low, std::int64_t high);
   // P(i) rounded and kept within [low, high]; a value outside is replaced in its cell.
   int ClampedCount(int i, int low, int high);
   // P(i) kept within [low, high]; a value outside is replaced by the whole limit in its cell.

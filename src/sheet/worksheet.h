@@ -13,6 +13,9 @@ class Worksheet {
   // Size limits that keep a runaway handler or file from exhausting memory.
   static constexpr int kMaxCols = 1 << 16;
   static constexpr int kMaxRows = 1 << 24;
+  // Cells a loaded file may fill at most (rows × columns): more would take gigabytes and
+  // minutes to show.
+  static constexpr long long kMaxLoadedCells = 20'000'000;
 
   Worksheet();
 
@@ -75,5 +78,14 @@ class Worksheet {
   int fontSize_ = 8;
   std::string hint_;
 };
+
+// Runs `load` on a copy of the grid and keeps the result only when the load succeeds: a file
+// that fails half-way leaves the worksheet exactly as it was.
+template <class Load>
+void LoadAtomically(Worksheet& grid, Load&& load) {
+  Worksheet copy = grid;
+  load(copy);
+  grid = std::move(copy);
+}
 
 }  // namespace zarnix

@@ -41,9 +41,8 @@ std::uint32_t LittleEndian(const std::string& bytes, std::size_t at, std::size_t
 }
 
 std::string ReadBinaryFile(const std::filesystem::path& path) {
+  RequireRegularFile(path);
   std::error_code ec;
-  if (std::filesystem::is_directory(path, ec))
-    throw EInOutError("Cannot open file \"" + GbkFromPath(path) + "\". Is a directory");
   std::ifstream in(path, std::ios::binary);
   if (!in) throw EInOutError("Cannot open file \"" + GbkFromPath(path) + "\". No such file");
   const auto size = std::filesystem::file_size(path, ec);
@@ -87,9 +86,7 @@ std::string CellText(const DbfField& f, const std::string& bytes, std::size_t at
   return bytes.substr(at, static_cast<std::size_t>(f.length));
 }
 
-}  // namespace
-
-void LoadDbfGrid(const std::filesystem::path& path, Worksheet& grid) {
+void ReadDbfInto(const std::filesystem::path& path, Worksheet& grid) {
   const std::string bytes = ReadBinaryFile(path);
   if (bytes.size() < kHeaderBytes) ThrowReadError(path);
   const std::uint32_t records = LittleEndian(bytes, 4, 4);
@@ -122,7 +119,8 @@ void LoadDbfGrid(const std::filesystem::path& path, Worksheet& grid) {
   const std::size_t available =
       bytes.size() > headerLength ? (bytes.size() - headerLength) / recordBytes : 0;
   const std::size_t complete = std::min<std::size_t>(records, available);
-  if (complete + 2 > static_cast<std::size_t>(Worksheet::kMaxRows))
+  if (complete + 2 > static_cast<std::size_t>(Worksheet::kMaxRows) ||
+      static_cast<long long>(complete + 2) * (shown + 1) > Worksheet::kMaxLoadedCells)
     throw EInOutError("文件 " + GbkFromPath(path) + " 的记录太多");
 
   grid.SetRowCount(static_cast<int>(complete) + 2);
@@ -144,6 +142,12 @@ void LoadDbfGrid(const std::filesystem::path& path, Worksheet& grid) {
   grid.SetCol(1);
   grid.SetRow(2);
   if (complete < records) ThrowReadError(path);
+}
+
+}  // namespace
+
+void LoadDbfGrid(const std::filesystem::path& path, Worksheet& grid) {
+  LoadAtomically(grid, [&](Worksheet& fresh) { ReadDbfInto(path, fresh); });
 }
 
 }  // namespace zarnix

@@ -11,8 +11,8 @@ class Worksheet;
 // At most this many fields are shown; the record layout still honours any further ones.
 inline constexpr int kMaxDbfFields = 255;
 
-// Throws EInOutError when the file cannot be opened, or when it ends before the announced
-// descriptors (the grid is then unchanged) or records (the complete records read stay).
+// Throws EInOutError when the file cannot be opened, holds more cells than a worksheet shows,
+// or ends before the announced descriptors or records; the grid is then unchanged.
 void LoadDbfGrid(const std::filesystem::path& path, Worksheet& grid);
 
 }  // namespace zarnix

@@ -111,7 +111,8 @@ void LoadTableText(const std::filesystem::path& path, Worksheet& grid, TableForm
 
   // Records: at least one line is read, so a file of two header lines gives one empty record.
   const std::size_t recordLines = std::max<std::size_t>(lines.size(), 3) - 2;
-  if (recordLines + 2 > static_cast<std::size_t>(Worksheet::kMaxRows))
+  if (recordLines + 2 > static_cast<std::size_t>(Worksheet::kMaxRows) ||
+      static_cast<long long>(recordLines + 2) * (fields + 1) > Worksheet::kMaxLoadedCells)
     throw EInOutError(Format("文件 %s 的记录太多", GbkFromPath(path)));
   for (std::size_t i = 0; i < recordLines; ++i) {
     const int row = static_cast<int>(i) + 2;
@@ -178,13 +179,16 @@ std::vector<std::string> SplitCommaText(std::string_view line) {
   return fields;
 }
 
-void LoadCommaTextGrid(const std::filesystem::path& path, Worksheet& grid) {
+namespace {
+
+void ReadCommaTextInto(const std::filesystem::path& path, Worksheet& grid) {
   std::vector<std::string> lines = ReadTableLines(path);
   for (std::string& l : lines) l.erase(std::find(l.begin(), l.end(), '\0'), l.end());
-  if (lines.size() > static_cast<std::size_t>(Worksheet::kMaxRows))
-    throw EInOutError(Format("文件 %s 的行太多", GbkFromPath(path)));
   const int columns =
       std::min(lines.empty() ? 1 : CountOccurrences(lines[0], ",") + 1, Worksheet::kMaxCols);
+  if (lines.size() > static_cast<std::size_t>(Worksheet::kMaxRows) ||
+      static_cast<long long>(lines.size()) * columns > Worksheet::kMaxLoadedCells)
+    throw EInOutError(Format("文件 %s 的行太多", GbkFromPath(path)));
   grid.SetColCount(columns);
   grid.SetRowCount(static_cast<int>(lines.size()));
   for (std::size_t r = 0; r < lines.size(); ++r) {
@@ -196,11 +200,17 @@ void LoadCommaTextGrid(const std::filesystem::path& path, Worksheet& grid) {
   grid.SetFixedCols(0);
 }
 
+}  // namespace
+
+void LoadCommaTextGrid(const std::filesystem::path& path, Worksheet& grid) {
+  LoadAtomically(grid, [&](Worksheet& fresh) { ReadCommaTextInto(path, fresh); });
+}
+
 void LoadGridFile(const std::filesystem::path& path, Worksheet& grid) {
   const TableFormat format = FormatOf(path);
   if (format == TableFormat::kDbf) return LoadDbfGrid(path, grid);
   if (format == TableFormat::kCommaText) return LoadCommaTextGrid(path, grid);
-  LoadTableText(path, grid, format);
+  LoadAtomically(grid, [&](Worksheet& fresh) { LoadTableText(path, fresh, format); });
 }
 
 void SaveGridFile(const std::filesystem::path& path, const Worksheet& grid) {

@@ -21,8 +21,9 @@ inline constexpr std::size_t kMaxTableLineBytes = std::size_t{1} << 20;
 // Loads a table file into the grid by its extension: ".dbf" dBase, first letter after the
 // dot T (backquote), D (comma), S (fixed width), 9 (TAB) table text, anything else (".txt"
 // included) comma text.
-// The grid is not cleared first. Throws EInOutError for an unreadable file and
-// EConvertError for a descriptor without a width (after the header rows are stored).
+// The grid is not cleared first. Throws EInOutError for an unreadable file (or one with more
+// cells than a worksheet shows) and EConvertError for a descriptor without a width; a failed
+// load leaves the grid exactly as it was.
 void LoadGridFile(const std::filesystem::path& path, Worksheet& grid);
 
 // One grid row per line from row 0, fields by the comma-text rules; no fixed columns.

@@ -57,20 +57,46 @@ TEST_F(DbfFiles, ExtensionCaseMakesNoDifference) {
   for (int r = 0; r < lower.RowCount(); ++r) EXPECT_EQ(Row(lower, r), Row(upper, r));
 }
 
-TEST_F(DbfFiles, TruncatedFilesKeepWhatWasRead) {
+TEST_F(DbfFiles, TruncatedFilesLeaveTheWorksheetAsItWas) {
   const std::string bytes = Read(kFixtures / "people.dbf");
   Worksheet grid;
   grid.SetCell(1, 0, "untouched");
   EXPECT_THROW(LoadDbfGrid(Write("short.dbf", bytes.substr(0, 20)), grid), EInOutError);
   EXPECT_THROW(LoadDbfGrid(Write("desc.dbf", bytes.substr(0, 100)), grid), EInOutError);
   EXPECT_EQ(grid.Cell(1, 0), "untouched");
-  // Two and a half records: the two complete ones stay.
+  // Two and a half records: the load fails as a whole and the old worksheet stays.
   const std::size_t recordStart = 193, recordLength = 29;
+  grid.SetRowCount(9);
+  grid.SetCell(2, 3, "mine");
   EXPECT_THROW(
       LoadDbfGrid(Write("records.dbf", bytes.substr(0, recordStart + 2 * recordLength + 10)), grid),
       EInOutError);
-  EXPECT_EQ(grid.RowCount(), 4);
-  EXPECT_EQ(grid.Cell(2, 3), "  7");
+  EXPECT_EQ(grid.RowCount(), 9);
+  EXPECT_EQ(grid.Cell(2, 3), "mine");
+  EXPECT_EQ(grid.Cell(1, 0), "untouched");
+}
+
+TEST_F(DbfFiles, MillionsOfEmptyFieldsAreRefusedAtOnce) {
+  // 2,000,000 records of 2,000 zero-length fields: a header and no record bytes at all.
+  const int fields = 2000;
+  const int headerLength = 32 + 32 * fields + 1;
+  std::string bytes(32, '\0');
+  bytes[0] = 3;
+  const std::uint32_t records = 2'000'000;
+  for (int i = 0; i < 4; ++i) bytes[4 + i] = static_cast<char>((records >> (8 * i)) & 0xFF);
+  bytes[8] = static_cast<char>(headerLength & 0xFF);
+  bytes[9] = static_cast<char>((headerLength >> 8) & 0xFF);
+  for (int f = 0; f < fields; ++f) {
+    std::string d(32, '\0');
+    d[0] = 'F';
+    d[11] = 'C';
+    bytes += d;
+  }
+  bytes += '\r';
+  Worksheet grid;
+  grid.SetCell(1, 1, "kept");
+  EXPECT_THROW(LoadGridFile(Write("empty.dbf", bytes), grid), EInOutError);
+  EXPECT_EQ(grid.Cell(1, 1), "kept");
 }
 
 TEST_F(DbfFiles, HeaderAnnouncingHugeCountsIsRefused) {

@@ -1,6 +1,8 @@
 // Table-text and comma-text loading, the writers and the rate lookup.
 #include "tablefile/table_text.h"
 
+#include <sys/stat.h>
+
 #include "base/convert.h"
 #include "base/errors.h"
 #include "base/textfile.h"
@@ -89,18 +91,58 @@ TEST_F(TableText, LoaderDoesNotClearCellsBeyondTheNewCounts) {
   EXPECT_EQ(grid.Cell(9, 9), "old");
 }
 
-TEST_F(TableText, DescriptorWithoutWidthStopsAfterTheHeaders) {
-  Worksheet grid;
-  try {
-    LoadGridFile(Write("bad.thf", "C4`N8\r\na`b\r\n1`2\r\n"), grid);
-    FAIL();
-  } catch (const EConvertError& e) {
-    EXPECT_EQ(e.Message(), "'' is not a valid integer value");
+TEST_F(TableText, ADescriptorWithoutWidthFailsAndLeavesTheWorksheetAsItWas) {
+  Worksheet shown;
+  shown.SetColCount(3);
+  shown.SetRowCount(7);
+  shown.SetCell(2, 0, "mine");
+  shown.SetCell(1, 5, "typed");
+  for (const char* descriptor : {"N8", "N", "C", "Cabc", ""}) {
+    Worksheet grid = shown;
+    try {
+      LoadGridFile(Write("bad.thf", std::string("C4`") + descriptor + "\r\na`b\r\n1`2\r\n"), grid);
+      FAIL() << descriptor;
+    } catch (const EConvertError& e) {
+      EXPECT_NE(e.Message().find("is not a valid integer value"), std::string::npos);
+    }
+    EXPECT_EQ(grid.RowCount(), 7) << descriptor;
+    EXPECT_EQ(grid.ColCount(), 3) << descriptor;
+    EXPECT_EQ(grid.Cell(2, 0), "mine") << descriptor;
+    EXPECT_EQ(grid.Cell(1, 5), "typed") << descriptor;
   }
-  EXPECT_EQ(grid.Cell(2, 0), "N8");
-  EXPECT_EQ(grid.Cell(2, 1), "b");
-  EXPECT_EQ(grid.Cell(2, 2), "");
-  EXPECT_EQ(grid.RowCount(), 2);
+}
+
+TEST_F(TableText, OnlyRegularFilesAreOpened) {
+  const auto pipe = dir_ / "pipe.thf";
+  ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+  Worksheet grid;
+  grid.SetCell(1, 1, "kept");
+  // A named pipe would block the read for ever; it is refused before it is opened.
+  for (const auto& path : {pipe, dir_ / "pipe.txt"}) {
+    if (path != pipe) {
+      ASSERT_EQ(mkfifo(path.c_str(), 0600), 0);
+    }
+    try {
+      LoadGridFile(path, grid);
+      FAIL();
+    } catch (const EInOutError& e) {
+      EXPECT_NE(e.Message().find("Not a regular file"), std::string::npos) << e.Message();
+    }
+  }
+  EXPECT_EQ(grid.Cell(1, 1), "kept");
+}
+
+TEST_F(TableText, MoreCellsThanAWorksheetShowsAreRefused) {
+  // 200 fields × 100,001 records is past the cells a loaded file may fill.
+  std::string text = "C1";
+  for (int i = 1; i < 200; ++i) text += "`C1";
+  text += "\r\n\r\n";
+  text.reserve(text.size() + 100'001 * 2);
+  for (int i = 0; i < 100'001; ++i) text += "\r\n";
+  Worksheet grid;
+  grid.SetCell(1, 1, "kept");
+  EXPECT_THROW(LoadGridFile(Write("wide.thf", text), grid), EInOutError);
+  EXPECT_EQ(grid.Cell(1, 1), "kept");
 }
 
 TEST_F(TableText, UnreadableAndOversizedInputIsRefused) {
