@@ -2,6 +2,7 @@
 // parsing alone, and TCalcExpress evaluating a formula of the same shape.
 #include <benchmark/benchmark.h>
 
+#include <string>
 #include <vector>
 
 #include "base/clock.h"
@@ -9,6 +10,7 @@
 #include "base/scripted_ui.h"
 #include "expr/calc_express.h"
 #include "expr/tree_eval.h"
+#include "expr/tree_eval_math.h"
 
 namespace zarnix {
 namespace {
@@ -53,6 +55,30 @@ void BM_EvalFormulaGrid(benchmark::State& state) {
       benchmark::Counter(static_cast<double>(points) * nodes, benchmark::Counter::kIsRate);
 }
 BENCHMARK(BM_EvalFormulaGrid)->Unit(benchmark::kMillisecond);
+
+// Parsing brackets nested n deep: linear in n, so 900 levels cost about ten times 90.
+void BM_ParseNestedBrackets(benchmark::State& state) {
+  const auto depth = static_cast<std::size_t>(state.range(0));
+  const std::string formula = std::string(depth, '(') + "x+1" + std::string(depth, ')');
+  for (auto _ : state) {
+    FormulaEvaluator evaluator(formula);
+    benchmark::DoNotOptimize(&evaluator.Root());
+  }
+}
+BENCHMARK(BM_ParseNestedBrackets)->Arg(90)->Arg(900)->Unit(benchmark::kMicrosecond);
+
+// A 100,000-character product is refused at the depth limit without rescanning the text.
+void BM_RefuseLongProduct(benchmark::State& state) {
+  std::string formula = "x";
+  while (formula.size() < 100000) formula += "*x";
+  for (auto _ : state) {
+    try {
+      FormulaEvaluator evaluator(formula);
+    } catch (const EFormulaError&) {
+    }
+  }
+}
+BENCHMARK(BM_RefuseLongProduct)->Unit(benchmark::kMillisecond);
 
 void BM_ParseFormula(benchmark::State& state) {
   for (auto _ : state) {

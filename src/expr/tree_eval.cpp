@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "base/clock.h"
 #include "base/convert.h"
@@ -88,17 +89,6 @@ std::size_t FindSplit(std::string_view text, std::string_view op) {
   }
 }
 
-// True when the "(" that starts the text is closed by its last character.
-bool IsBracketed(std::string_view text) {
-  if (text.size() < 2 || text.front() != '(' || text.back() != ')') return false;
-  int depth = 0;
-  for (std::size_t i = 0; i + 1 < text.size(); ++i) {
-    if (text[i] == '(') ++depth;
-    if (text[i] == ')' && --depth == 0) return false;
-  }
-  return depth == 1;
-}
-
 std::unique_ptr<TreeNode> Leaf(TreeOp operation, Extended constant = 0) {
   auto node = std::make_unique<TreeNode>();
   node->operation = operation;
@@ -115,27 +105,82 @@ void SetSide(std::unique_ptr<TreeNode> child, std::unique_ptr<TreeNode>& side, E
   }
 }
 
+// The formula text prepared for parsing: lower case, spaces removed. Removing the spaces
+// must not join two numbers ("2 3" is no 23).
+struct PreparedText {
+  std::string text;
+  bool joinedNumbers = false;
+};
+
+bool IsNumberChar(char c) {
+  return (c >= '0' && c <= '9') || c == '.';
+}
+
+PreparedText PrepareText(std::string_view formula) {
+  PreparedText prepared{LowerCase(formula)};
+  std::string& text = prepared.text;
+  for (std::size_t i = 1; i < text.size(); ++i) {
+    if (text[i] != ' ' || !IsNumberChar(text[i - 1])) continue;
+    std::size_t next = i;
+    while (next < text.size() && text[next] == ' ') ++next;
+    if (next < text.size() && IsNumberChar(text[next])) prepared.joinedNumbers = true;
+  }
+  std::erase(text, ' ');
+  return prepared;
+}
+
+// The closing bracket of every "(" of a properly nested text, found once, so that each
+// level of the parse tells in constant time whether its text is one bracketed piece.
+std::vector<std::size_t> MatchBrackets(std::string_view text, bool& nested) {
+  std::vector<std::size_t> match(text.size(), std::string_view::npos);
+  std::vector<std::size_t> open;
+  nested = true;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == '(') open.push_back(i);
+    if (text[i] != ')') continue;
+    if (open.empty()) {
+      nested = false;
+      continue;
+    }
+    match[open.back()] = i;
+    open.pop_back();
+  }
+  nested = nested && open.empty();
+  return match;
+}
+
 class TreeParser {
  public:
-  explicit TreeParser(TreeDialect dialect) : dialect_(dialect) {}
+  // `base` is the whole prepared text; every piece parsed is a view into it.
+  TreeParser(TreeDialect dialect, std::string_view base) : dialect_(dialect), base_(base) {
+    match_ = MatchBrackets(base, nested_);
+    const std::span<const SplitEntry> order = SplitOrder();
+    for (const SplitEntry& entry : order)
+      present_.push_back(base.find(entry.text) != std::string_view::npos);
+  }
 
   int Unrecognised() const { return unrecognised_; }
+  // Brackets that do not pair up leave no reading of the formula.
+  bool Nested() const { return nested_; }
 
-  // text holds no spaces and is lower-cased.
   std::unique_ptr<TreeNode> Parse(std::string_view text, int depth) {
-    if (depth > FormulaEvaluator::kMaxDepth) {
-      throw EFormulaError(FormulaMessage::kBadExpression);
-    }
     for (;;) {
+      if (depth > FormulaEvaluator::kMaxDepth) throw EFormulaError(FormulaMessage::kTooDeep);
       if (text.empty()) return Leaf(kConstant, 0);
       if (const auto number = TryStrToFloat(text)) return Leaf(kConstant, *number);
       // Inside one pair of brackets around the whole text every operator has an unbalanced
       // right-hand side, so the search can be skipped.
-      if (!IsBracketed(text)) {
+      const bool bracketed = IsBracketed(text);
+      if (!bracketed) {
         if (auto node = SplitAtOperator(text, depth)) return node;
       }
       if (text.front() != '(') break;
-      text = text.size() < 2 ? std::string_view() : text.substr(1, text.size() - 2);
+      // "(" that does not close at the end ("(2)x") leaves no piece to read.
+      if (!bracketed) return Unrecognisable();
+      text = text.substr(1, text.size() - 2);
+      // "()" is no value.
+      if (text.empty()) return Unrecognisable();
+      ++depth;
     }
     if (dialect_ == TreeDialect::kFull) {
       for (const FunctionEntry& function : kFunctions) {
@@ -151,16 +196,42 @@ class TreeParser {
       node->variable = static_cast<std::uint8_t>(text[0] - 'a');
       return node;
     }
+    return Unrecognisable();
+  }
+
+ private:
+  std::span<const SplitEntry> SplitOrder() const {
+    return dialect_ == TreeDialect::kFull ? std::span<const SplitEntry>(kFullSplitOrder)
+                                          : std::span<const SplitEntry>(kArithmeticSplitOrder);
+  }
+
+  std::size_t Offset(std::string_view piece) const {
+    return static_cast<std::size_t>(piece.data() - base_.data());
+  }
+
+  bool IsBracketed(std::string_view text) const {
+    if (text.size() < 2 || text.front() != '(' || text.back() != ')') return false;
+    return nested_ && match_[Offset(text)] == Offset(text) + text.size() - 1;
+  }
+
+  std::unique_ptr<TreeNode> Unrecognisable() {
     ++unrecognised_;
     return Leaf(kConstant, 0);
   }
 
- private:
+  // An operand that is missing is an error, except where the sign that follows was split
+  // off first: "2*-3" is 2*0-3 and "x^-1" is x^0-1 by the evaluator's precedence.
+  bool MissingOperand(std::string_view piece) const {
+    if (!piece.empty()) return false;
+    const std::size_t next = Offset(piece);
+    return next >= base_.size() || (base_[next] != '-' && base_[next] != '+');
+  }
+
   std::unique_ptr<TreeNode> SplitAtOperator(std::string_view text, int depth) {
-    const std::span<const SplitEntry> order =
-        dialect_ == TreeDialect::kFull ? std::span<const SplitEntry>(kFullSplitOrder)
-                                       : std::span<const SplitEntry>(kArithmeticSplitOrder);
-    for (const SplitEntry& entry : order) {
+    const std::span<const SplitEntry> order = SplitOrder();
+    for (std::size_t i = 0; i < order.size(); ++i) {
+      const SplitEntry& entry = order[i];
+      if (!present_[i]) continue;
       if (entry.prefix) {
         if (text.starts_with(entry.text)) {
           return Function(entry.operation, text.substr(entry.text.size()), depth);
@@ -171,9 +242,13 @@ class TreeParser {
       if (at == std::string_view::npos) continue;
       auto node = std::make_unique<TreeNode>();
       node->operation = entry.operation;
-      SetSide(Parse(text.substr(0, at), depth + 1), node->left, node->leftConstant);
-      SetSide(Parse(text.substr(at + entry.text.size()), depth + 1), node->right,
-              node->rightConstant);
+      const std::string_view left = text.substr(0, at);
+      const std::string_view right = text.substr(at + entry.text.size());
+      // Only a sign may stand without a left operand ("-x" is 0-x).
+      const bool sign = entry.operation == kAdd || entry.operation == kSubtract;
+      if ((left.empty() && !sign) || MissingOperand(right)) ++unrecognised_;
+      SetSide(Parse(left, depth + 1), node->left, node->leftConstant);
+      SetSide(Parse(right, depth + 1), node->right, node->rightConstant);
       return node;
     }
     return nullptr;
@@ -183,19 +258,18 @@ class TreeParser {
   std::unique_ptr<TreeNode> Function(TreeOp operation, std::string_view argument, int depth) {
     auto node = std::make_unique<TreeNode>();
     node->operation = operation;
+    if (MissingOperand(argument)) ++unrecognised_;  // "sin" alone
     SetSide(Parse(argument, depth + 1), node->left, node->leftConstant);
     return node;
   }
 
   TreeDialect dialect_;
+  std::string_view base_;
+  std::vector<std::size_t> match_;
+  std::vector<bool> present_;
+  bool nested_ = true;
   int unrecognised_ = 0;
 };
-
-std::string PrepareText(std::string_view formula) {
-  std::string text = LowerCase(formula);
-  std::erase(text, ' ');
-  return text;
-}
 
 // ---------------------------------------------------------------------------------------
 // Evaluation
@@ -361,9 +435,16 @@ FormulaEvaluator PrepareEntry(EvalServices& services, std::string_view formula) 
 // -----------------------------------------------------------------------------------------
 
 FormulaEvaluator::FormulaEvaluator(std::string_view formula, TreeDialect dialect) {
-  TreeParser parser(dialect);
-  root_ = parser.Parse(PrepareText(formula), 0);
-  unrecognised_ = parser.Unrecognised();
+  const PreparedText prepared = PrepareText(formula);
+  TreeParser parser(dialect, prepared.text);
+  if (!parser.Nested()) {
+    // Without pairs of brackets no part of the formula can be read with confidence.
+    root_ = Leaf(kConstant, 0);
+    unrecognised_ = 1;
+    return;
+  }
+  root_ = parser.Parse(prepared.text, 0);
+  unrecognised_ = parser.Unrecognised() + (prepared.joinedNumbers ? 1 : 0);
 }
 
 void FormulaEvaluator::ShowParseMessages(Ui& ui) const {

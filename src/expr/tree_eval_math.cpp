@@ -15,6 +15,7 @@ constexpr const char* kFormulaMessageTexts[] = {
     "表达式错误",
     "计算x^y时，若x<=0，y必须为整数",
     "计算阶乘时，x不能小于0",
+    "表达式错误：括号或运算嵌套超过1000层",
 };
 
 constexpr Extended kTwoTo63 = 9223372036854775808.0L;

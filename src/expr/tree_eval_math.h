@@ -15,6 +15,7 @@ enum class FormulaMessage {
   kBadExpression,       // unrecognised or malformed formula text
   kPowerOfNonPositive,  // x^y with x <= 0 and a non-whole y
   kNegativeFactorial,   // fac(x) with x < 0
+  kTooDeep,             // brackets or operators nested beyond the evaluator's depth
 };
 
 const char* FormulaMessageText(FormulaMessage message);

@@ -105,7 +105,10 @@ TEST_F(TreeEvalTest, OperatorWordsAreFoundInsideOtherWords) {
   // "x or y" loses its spaces and splits at the "xor" it now contains: 0 xor y.
   std::vector<Extended> values(26, 0);
   values[23] = 1;
+  // The "xor" has no left operand, so the formula is flagged while it still counts 0.
   EXPECT_EQ(Eval("x or y", values), 0);
+  EXPECT_EQ(ui.Messages(), std::vector<std::string>{kBadExpression});
+  ui.ClearLog();
   // The prefixes are tried before "or" and "and", which they contain.
   ExpectClose(Eval("dtor(180)"), kPi, "dtor(180)");
   ExpectClose(Eval("dtor(90)*2"), kPi, "dtor(90)*2");  // the prefix takes the whole rest
@@ -176,7 +179,27 @@ TEST_F(TreeEvalTest, UnrecognisedTextShowsOneMessagePerPieceAndCountsZero) {
   EXPECT_EQ(ui.Messages().size(), 2u);
   ui.ClearLog();
   EXPECT_EQ(Eval(""), 0);
-  EXPECT_EQ(Eval("()"), 0);
+  EXPECT_TRUE(ui.Messages().empty());
+}
+
+TEST_F(TreeEvalTest, TyposAreFlaggedInsteadOfCountingSilently) {
+  // Each of these once gave a number without a word: unpaired brackets, a missing operand,
+  // a function without its argument, empty brackets, two numbers run together by a blank.
+  for (const char* typo :
+       {"((1", "1)", ")(", "1**2", "2+", "*3", "sin", "()", "2 3", "1. 5", "x+()", "2*(3)(4)"}) {
+    ui.ClearLog();
+    Eval(typo);
+    EXPECT_FALSE(ui.Messages().empty()) << typo;
+    for (const std::string& message : ui.Messages()) EXPECT_EQ(message, kBadExpression) << typo;
+  }
+  // What the evaluator's precedence gives a meaning to stays as it was, without a message.
+  ui.ClearLog();
+  EXPECT_EQ(Eval("2*-3"), -3);
+  EXPECT_EQ(Eval("x^-1"), 0);
+  EXPECT_EQ(Eval("-x"), -5);
+  EXPECT_EQ(Eval("+x"), 5);
+  EXPECT_EQ(Eval("2 + 3 * x"), 17);
+  EXPECT_EQ(Eval("x mod 3"), 2);
   EXPECT_TRUE(ui.Messages().empty());
 }
 
@@ -221,9 +244,16 @@ TEST_F(TreeEvalTest, FloatingPointFaultsReachTheCaller) {
 }
 
 TEST_F(TreeEvalTest, NestingBeyondTheLimitIsAnErrorNotACrash) {
-  const int deep = FormulaEvaluator::kMaxDepth * 5;
-  const std::string nested = std::string(deep, '(') + "1" + std::string(deep, ')');
-  EXPECT_EQ(Eval(nested), 1);  // brackets are stripped in a loop, not by recursion
+  // Brackets nest up to the limit; beyond it the formula is refused with the limit named.
+  const int deep = FormulaEvaluator::kMaxDepth;
+  EXPECT_EQ(Eval(std::string(deep, '(') + "1" + std::string(deep, ')')), 1);
+  const int absurd = FormulaEvaluator::kMaxDepth * 10;
+  try {
+    Eval(std::string(absurd, '(') + "1" + std::string(absurd, ')'));
+    FAIL() << "no error";
+  } catch (const EFormulaError& e) {
+    EXPECT_EQ(e.Message(), "表达式错误：括号或运算嵌套超过1000层");
+  }
 
   const int justTooDeep = FormulaEvaluator::kMaxDepth + 10;
   std::string chain = "1";
