@@ -134,10 +134,10 @@ Extended Binomial(std::uint32_t n, std::uint32_t k) {
 
 Extended GeometricMeanOfReals(std::span<const Extended> values) {
   RequirePositive(values);
-  Extended product = 1;
-  for (const Extended v : values) product *= v;
-  CheckFpFaults();
-  return Checked(std::exp2(std::log2(product) / static_cast<Extended>(values.size())));
+  // log2 of the product as a sum of logarithms: the product of many values overflows.
+  Extended log2Product = 0;
+  for (const Extended v : values) log2Product += std::log2(v);
+  return Checked(std::exp2(log2Product / static_cast<Extended>(values.size())));
 }
 
 Extended HarmonicMeanOfReals(std::span<const Extended> values) {

@@ -58,10 +58,11 @@ void ShellSort(int n, std::span<T> a) {
   int gap = 1;
   while (gap * 2 <= n) gap *= 2;
   gap -= 1;
-  // Positions 1..n map to a[0..n-1].
+  // Positions 1..n map to a[0..n-1]. Equal neighbours stay where they are: swapping them
+  // changes nothing but made many equal values cost the square of their count.
   for (; gap > 0; gap /= 2) {
     for (int i = 1; i <= n - gap; ++i) {
-      for (int j = i; j > 0 && a[j - 1] >= a[j + gap - 1]; j -= gap)
+      for (int j = i; j > 0 && a[j - 1] > a[j + gap - 1]; j -= gap)
         std::swap(a[j - 1], a[j + gap - 1]);
     }
   }

@@ -40,6 +40,14 @@ void Worksheet::SetCell(int col, int row, std::string text) {
   line[col] = std::move(text);
 }
 
+void Worksheet::ClearRow(int row) {
+  CheckIndex(0, row);
+  if (row >= static_cast<int>(cells_.size())) return;
+  auto& line = cells_[row];
+  const int cols = std::min(colCount_, static_cast<int>(line.size()));
+  for (int c = 0; c < cols; ++c) line[c].clear();
+}
+
 void Worksheet::ClearCells() {
   const int rows = std::min(rowCount_, static_cast<int>(cells_.size()));
   for (int r = 0; r < rows; ++r) {

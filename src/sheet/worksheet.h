@@ -24,6 +24,8 @@ class Worksheet {
   void SetCell(int col, int row, std::string text);
   // Empties every cell of columns 0..ColCount-1 and rows 0..RowCount-1.
   void ClearCells();
+  // Empties columns 0..ColCount-1 of one row, in time of what the row holds.
+  void ClearRow(int row);
 
   int ColCount() const { return colCount_; }
   int RowCount() const { return rowCount_; }

@@ -32,6 +32,21 @@ TEST(Worksheet, ClearCellsEmptiesOnlyTheVisibleArea) {
   EXPECT_EQ(grid.Cell(5, 5), "out");
 }
 
+TEST(Worksheet, ClearRowEmptiesOneRowOfTheVisibleArea) {
+  Worksheet grid;
+  grid.SetColCount(3);
+  grid.SetRowCount(4);
+  grid.SetCell(0, 2, "a");
+  grid.SetCell(2, 2, "b");
+  grid.SetCell(1, 3, "next row");
+  grid.ClearRow(2);
+  grid.ClearRow(3000);  // a row never written holds nothing to clear
+  EXPECT_EQ(grid.Cell(0, 2), "");
+  EXPECT_EQ(grid.Cell(2, 2), "");
+  EXPECT_EQ(grid.Cell(1, 3), "next row");
+  EXPECT_THROW(grid.ClearRow(-1), EListError);
+}
+
 TEST(Worksheet, IndicesOutsideTheLimitsAreErrors) {
   Worksheet grid;
   EXPECT_THROW(grid.Cell(-1, 0), EListError);
