@@ -139,5 +139,31 @@ void BM_OdeSheet(benchmark::State& state) {
 }
 BENCHMARK(BM_OdeSheet)->Unit(benchmark::kMillisecond);
 
+// A ring of n coupled equations, 100 steps: the cost per step grows with n, not n squared.
+void BM_OdeRing(benchmark::State& state) {
+  const int n = static_cast<int>(state.range(0));
+  Desk desk;
+  for (auto _ : state) {
+    state.PauseTiming();
+    desk.grid = Worksheet();
+    desk.grid.SetFixedCols(0);
+    desk.grid.SetColCount(3);
+    desk.grid.SetRowCount(4 + n);
+    desk.grid.SetCell(0, 2, "0.01");
+    desk.grid.SetCell(1, 2, "100");
+    for (int i = 1; i <= n; ++i) {
+      const std::string next = std::to_string(i % n + 1);
+      desk.grid.SetCell(0, 3 + i,
+                        "y" + std::to_string(i) + "'=y" + next + "-y" + std::to_string(i));
+      desk.grid.SetCell(1, 3 + i, "1");
+      desk.grid.SetCell(2, 3 + i, i == 1 ? "1" : "0");
+    }
+    Workbench bench = desk.Bench();
+    state.ResumeTiming();
+    HandleOdeSystem(bench);
+  }
+}
+BENCHMARK(BM_OdeRing)->Arg(200)->Arg(2000)->Unit(benchmark::kMillisecond);
+
 }  // namespace
 }  // namespace zarnix

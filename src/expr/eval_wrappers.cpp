@@ -2,6 +2,7 @@
 // wrapper give the same values; every engine lives exactly as long as its call or handle.
 #include "expr/eval_wrappers.h"
 
+#include <algorithm>
 #include <array>
 #include <string>
 #include <utility>
@@ -40,8 +41,9 @@ struct RealFormula::Impl {
   TCompile engine;
   bool ok = false;
   std::array<Extended*, kLetters> letters{};
-  std::vector<Extended*> ys;  // ys[j]: the slot of "yj", null when unused
-  std::vector<bool> ysLooked;
+  // (j, slot) of every "yj" the formula reads: a system of n equations binds only what each
+  // right side uses, not all n values per evaluation.
+  std::vector<std::pair<std::size_t, Extended*>> ys;
   // Slots written by the last evaluation with the values they held before, newest last.
   std::vector<std::pair<Extended*, Extended>> written;
 
@@ -61,16 +63,14 @@ struct RealFormula::Impl {
     for (std::size_t i = 0; i < n; ++i) Write(letters[i], values[i]);
   }
 
-  Extended* YSlot(std::size_t j) {
-    if (j >= ys.size()) {
-      ys.resize(j + 1, nullptr);
-      ysLooked.resize(j + 1, false);
+  void FindYs() {
+    for (const std::string& name : engine.OperandNames()) {
+      // "&Y" followed by digits only, without a leading zero ("y01" is another name).
+      if (name.size() < 3 || name.compare(0, 2, "&Y") != 0 || name[2] == '0') continue;
+      const auto digit = [](char c) { return c >= '0' && c <= '9'; };
+      if (name.size() > 11 || !std::all_of(name.begin() + 2, name.end(), digit)) continue;
+      ys.emplace_back(std::stoul(name.substr(2)), engine.ParameterAddress(name));
     }
-    if (!ysLooked[j]) {
-      ys[j] = engine.ParameterAddress("y" + std::to_string(j));
-      ysLooked[j] = true;
-    }
-    return ys[j];
   }
 
   Extended Run() { return ok ? engine.CodeEntry() : 0; }
@@ -89,6 +89,7 @@ RealFormula::RealFormula(EvalServices services, std::string_view formula)
   engine.SeedRandom(ClockSeed(services.clock));
   for (int i = 0; i < kLetters; ++i)
     impl_->letters[i] = engine.ParameterAddress(std::string(1, static_cast<char>('a' + i)));
+  impl_->FindYs();
 }
 
 RealFormula::~RealFormula() = default;
@@ -118,9 +119,8 @@ Extended RealFormula::EvaluateYn(std::span<const Extended> values, std::span<con
   Impl& f = *impl_;
   f.Restore();
   f.WriteLetters(values);
-  if (f.ok) {
-    for (std::size_t j = 1; j < ys.size(); ++j) f.Write(f.YSlot(j), ys[j]);
-  }
+  for (const auto& [j, slot] : f.ys)
+    if (j >= 1 && j < ys.size()) f.Write(slot, ys[j]);
   return f.Run();
 }
 

@@ -337,6 +337,13 @@ int TCompile::ParameterIndex(std::string_view name) const {
   return impl_->Find(name);
 }
 
+std::vector<std::string> TCompile::OperandNames() const {
+  std::vector<std::string> names;
+  for (const Impl::Operand& operand : impl_->operands)
+    if (!operand.constant) names.push_back(operand.name);
+  return names;
+}
+
 Extended TCompile::CodeEntry() {
   if (impl_->program.Empty()) return 0;
   return impl_->program.Run(*impl_->work);

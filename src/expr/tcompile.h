@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "base/extended.h"
 
@@ -39,6 +40,8 @@ class TCompile {
   // SetFormula; null when the formula has no such operand.
   Extended* ParameterAddress(std::string_view name);
   int ParameterIndex(std::string_view name) const;
+  // Names of the formula's variable operands (upper case, with "&"), in the order entered.
+  std::vector<std::string> OperandNames() const;
 
   // Runs the compiled program (0 when nothing is compiled). Faults raise EZeroDivide,
   // EInvalidOp or EOverflow.

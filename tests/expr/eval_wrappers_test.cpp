@@ -52,6 +52,12 @@ TEST_F(EvalWrappers, RealLetterBindings) {
   EXPECT_EQ(r, 3);
   EvalFormulaYn(Services(), "a*y1", ab, ys, r);
   EXPECT_EQ(r, 2);
+  // Only names of the form y1, y2, … are bound; "y01" and "y3" beyond the values are not.
+  std::vector<Extended> many(13, 0);
+  many[12] = 7;
+  many[1] = 1;
+  EvalFormulaYn(Services(), "y12*10+y1+y01+y13", {}, many, r);
+  EXPECT_EQ(r, 71);
 
   std::vector<Extended> letters(26);
   for (int k = 0; k < 26; ++k) letters[k] = k + 1;
