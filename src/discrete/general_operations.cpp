@@ -375,6 +375,8 @@ void AlignAtConstant(std::vector<Extended>& a, std::vector<Extended>& b) {
 
 PolynomialResult PolynomialCompute(char op, std::span<const Extended> a,
                                    std::span<const Extended> b) {
+  if (a.size() > kMaxPolynomialTerms || b.size() > kMaxPolynomialTerms)
+    throw Exception(kTooManyTermsPolynomial);
   std::vector<Extended> x(a.begin(), a.end());
   std::vector<Extended> y(b.begin(), b.end());
   PolynomialResult out;

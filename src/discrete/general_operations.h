@@ -96,10 +96,15 @@ struct PolynomialResult {
 };
 
 inline constexpr const char* kZeroDivisorPolynomial = "除式不能为0";
+// Coefficients a polynomial may have: a product or quotient of two such lists takes a fraction
+// of a second; longer lists would take many seconds.
+inline constexpr std::size_t kMaxPolynomialTerms = 5000;
+inline constexpr const char* kTooManyTermsPolynomial = "多项式的系数最多5000个";
 
 // op is '+', '-', '*' or '/'. The shorter list is aligned at the constant term; "+", "*" and
 // "/" take the longer list as the first operand, "-" keeps the order. Leading zeros of a
-// divisor are dropped; a zero divisor throws Exception(kZeroDivisorPolynomial).
+// divisor are dropped; a zero divisor throws Exception(kZeroDivisorPolynomial), a list longer
+// than kMaxPolynomialTerms Exception(kTooManyTermsPolynomial).
 PolynomialResult PolynomialCompute(char op, std::span<const Extended> a,
                                    std::span<const Extended> b);
 

@@ -153,6 +153,21 @@ TEST(Polynomials, DivisionMultipliesBack) {
     EXPECT_NEAR(static_cast<double>(sum.result[i]), static_cast<double>(dividend[i]), 1e-15) << i;
 }
 
+TEST(Polynomials, ListsBeyondTheTermLimitAreRefusedBeforeAnyWork) {
+  const std::vector<Extended> most(kMaxPolynomialTerms, 1);
+  const std::vector<Extended> tooMany(kMaxPolynomialTerms + 1, 1);
+  const std::vector<Extended> one = {1}, two = {1, 2};
+  EXPECT_EQ(PolynomialCompute('+', most, one).result.size(), kMaxPolynomialTerms);
+  for (char op : {'+', '-', '*', '/'}) {
+    try {
+      PolynomialCompute(op, two, tooMany);
+      FAIL() << op;
+    } catch (const Exception& e) {
+      EXPECT_EQ(e.Message(), kTooManyTermsPolynomial);
+    }
+  }
+}
+
 TEST(Sequences, SumsAndSpecialNumbers) {
   EXPECT_EQ(GeometricSum(3, 1, 4), 12);
   EXPECT_NEAR(static_cast<double>(GeometricSum(1, 0.5L, 10)), 1.998046875, 1e-15);
