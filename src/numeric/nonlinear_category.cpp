@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "base/convert.h"
+#include "base/errors.h"
 #include "base/format.h"
 #include "base/gbk.h"
 #include "expr/tree_eval.h"
@@ -145,8 +146,15 @@ class NonlinearRun {
 
   // The report, then the equation (from the pane's text) and the degree into the item.
   void RealPolynomial() {
-    const int m = std::min(list_.count, kMaxRealCoefficients);
-    const std::span<const Extended> coefficients(list_.values.data(), m);
+    if (list_.count > kMaxRealCoefficients)
+      throw Exception(Format("一元实系数方程最多%d个系数（%d次）", kMaxRealCoefficients,
+                             kMaxRealCoefficients - 1));
+    // Zero leading coefficients only lower the degree.
+    std::span<const Extended> coefficients(list_.values.data(), list_.values.size());
+    while (!coefficients.empty() && coefficients.front() == 0)
+      coefficients = coefficients.subspan(1);
+    if (list_.count > 0 && coefficients.empty()) throw Exception(kAllZeroCoefficients);
+    const int m = static_cast<int>(coefficients.size());
     bench_.answer.Add(PolynomialRootsReport(rf_, coefficients));
     if (m == 0) return;
     const std::string text = bench_.answer.Text();

@@ -259,11 +259,18 @@ bool LaguerreRoot(std::span<const ComplexValue> a, int degree, ComplexValue& x, 
 std::string ComplexPolynomialRoots(std::string_view coefficients, std::string_view format, Ui& ui) {
   // The text's first coefficient is the highest power; a[i] is the coefficient of x^i.
   const std::vector<std::string> parts = SplitText(coefficients, ';');
-  const int count = std::min(static_cast<int>(parts.size()), kMaxComplexCoefficients);
-  const int m = count - 1;
-  std::vector<ComplexValue> a(count);
-  for (int k = 0; k < count; ++k) ParseComplexText(parts[k], a[m - k].re, a[m - k].im);
-  if (m >= 1 && a[m].re == 0 && a[m].im == 0) throw EZeroDivide();
+  if (static_cast<int>(parts.size()) > kMaxComplexCoefficients)
+    throw Exception(Format("一元复系数方程最多%d个系数", kMaxComplexCoefficients));
+  std::vector<ComplexValue> highestFirst(parts.size());
+  for (std::size_t k = 0; k < parts.size(); ++k)
+    ParseComplexText(parts[k], highestFirst[k].re, highestFirst[k].im);
+  // Zero leading coefficients only lower the degree.
+  const auto lead = std::find_if(highestFirst.begin(), highestFirst.end(),
+                                 [](const ComplexValue& c) { return c.re != 0 || c.im != 0; });
+  if (lead == highestFirst.end()) throw Exception(kAllZeroCoefficients);
+  const std::vector<ComplexValue> a(std::make_reverse_iterator(highestFirst.end()),
+                                    std::make_reverse_iterator(lead));
+  const int m = static_cast<int>(a.size()) - 1;
 
   FpFaultScope scope;
   std::vector<ComplexValue> roots(std::max(m, 0));

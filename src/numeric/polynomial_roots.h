@@ -40,9 +40,13 @@ std::string PolynomialRootsReport(std::string_view format, std::span<const Exten
 [[nodiscard]] bool LaguerreRoot(std::span<const ComplexValue> a, int degree, ComplexValue& x,
                                 Extended eps, bool polish);
 
-// Coefficients as complex texts separated by ";", the highest power first (at most 101 are
-// used). The roots sorted by real part, one per line in `format`, then "共" + m + "个根".
-// Roots that do not settle are reported with "迭代次数过多" through ui.
+// An equation whose coefficients are all 0.
+inline constexpr const char* kAllZeroCoefficients = "方程的系数全为0";
+
+// Coefficients as complex texts separated by ";", the highest power first (at most 101; zero
+// leading ones lower the degree, all zero is an error). The roots sorted by real part, one
+// per line in `format`, then "共" + m + "个根". Roots that do not settle are reported with
+// "迭代次数过多" through ui.
 std::string ComplexPolynomialRoots(std::string_view coefficients, std::string_view format, Ui& ui);
 
 }  // namespace zarnix

@@ -52,16 +52,52 @@ TEST_F(NonlinearCategoryTest, RealPolynomialRewritesItsItem) {
   EXPECT_EQ(grid.ColWidth(3), 150);
 }
 
-TEST_F(NonlinearCategoryTest, OnlyTwentyThreeCoefficientsAreUsed) {
-  // 1 + x + ... + x^22 (the 24th coefficient, 7, is left out): 22 complex roots.
+TEST_F(NonlinearCategoryTest, TwentyThreeCoefficientsAtMostAndNoneDroppedSilently) {
+  // 1 + x + ... + x^22: 22 complex roots.
   std::string list = "1";
   for (int i = 0; i < 22; ++i) list += ";1";
-  Items({{"1", "一元高次", "", list + ";7"}});
+  Items({{"1", "一元高次", "", list}, {"2", "一元高次", "", list + ";7"}});
   const Texts lines = RunRow(2);
   EXPECT_EQ(grid.Cell(2, 2), "一元22次方程");
   EXPECT_EQ(grid.Cell(3, 2).rfind("x^22+x^21+x^20", 0), 0u);
   EXPECT_EQ(grid.Cell(3, 2).substr(grid.Cell(3, 2).size() - 6), "+x+1=0");
   EXPECT_EQ(lines[lines.size() - 7], "有 0 个实根，22 个复根");
+  // A 24th coefficient is refused, not left out.
+  answer.Clear();
+  try {
+    RunRow(3);
+    FAIL() << "no message";
+  } catch (const Exception& e) {
+    EXPECT_EQ(e.Message(), "一元实系数方程最多23个系数（22次）");
+  }
+  EXPECT_EQ(grid.Cell(2, 3), "一元高次");
+}
+
+TEST_F(NonlinearCategoryTest, ZeroLeadingCoefficientsLowerTheDegree) {
+  Items({{"1", "一元方程", "", "0;0;1;-3;2"},
+         {"2", "一元方程", "", "0;0"},
+         {"3", "一元复系数方程", "", "0;1;0;1"},
+         {"4", "一元复系数方程", "", "0;0+0*i"}});
+  EXPECT_EQ(RunRow(2)[0], "方程 x^2-3*x+2=0");
+  EXPECT_EQ(grid.Cell(2, 2), "一元2次方程");
+  for (int row : {3, 5}) {
+    answer.Clear();
+    try {
+      RunRow(row);
+      FAIL() << row;
+    } catch (const Exception& e) {
+      EXPECT_EQ(e.Message(), "方程的系数全为0");
+    }
+  }
+  answer.Clear();
+  const Texts complex = RunRow(4);
+  EXPECT_EQ(complex[4], "共2个根");  // x^2 + 1
+}
+
+TEST_F(NonlinearCategoryTest, AnIncompleteEquationIsFlaggedNotSolved) {
+  Items({{"1", "超越方程", "x+=0", "", "-1;1"}});
+  RunRow(2);
+  EXPECT_EQ(ui.Messages(), Texts{"表达式错误"});
 }
 
 TEST_F(NonlinearCategoryTest, ComplexTranscendentalAndSystems) {
@@ -95,8 +131,6 @@ TEST_F(NonlinearCategoryTest, RowsThatComputeNothing) {
 TEST_F(NonlinearCategoryTest, BadListEntryEndsTheRun) {
   Items({{"1", "一元方程", "", "1;;2"}});
   EXPECT_THROW(RunRow(2), EConvertError);
-  Items({{"1", "一元方程", "", "0;1;2"}});
-  EXPECT_THROW(RunRow(2), EZeroDivide);
 }
 
 }  // namespace

@@ -159,7 +159,12 @@ TEST(ComplexPolynomialRoots, TextsAndFailures) {
   EXPECT_NE(imaginary.find("2.000*i\r\n"), std::string::npos);
   EXPECT_EQ(ComplexPolynomialRoots("1;-3;2", "%.3f", ui), "1.000\r\n2.000\r\n共2个根\r\n");
   EXPECT_EQ(ComplexPolynomialRoots("5", "%.3f", ui), "共0个根\r\n");
-  EXPECT_THROW(ComplexPolynomialRoots("0;1;1", "%.3f", ui), EZeroDivide);
+  // A zero leading coefficient lowers the degree; all zeros or too many are refused.
+  EXPECT_EQ(ComplexPolynomialRoots("0;1;1", "%.3f", ui), "-1.000\r\n共1个根\r\n");
+  EXPECT_THROW(ComplexPolynomialRoots("0;0*i", "%.3f", ui), Exception);
+  std::string many = "1";
+  for (int i = 0; i < 101; ++i) many += ";1";
+  EXPECT_THROW(ComplexPolynomialRoots(many, "%.3f", ui), Exception);
   EXPECT_THROW(ComplexPolynomialRoots("1;x", "%.3f", ui), EConvertError);
   EXPECT_TRUE(ui.Messages().empty());
 }
