@@ -209,6 +209,9 @@ class RealRun {
     if (l_.determinantMode) {
       g_.SetCell(g_.ColCount() - 1, 0, kDeterminantHeading);
       g_.SetCell(r + 1, 2, Format(rf_, s.determinant));
+      // The cell alone is easily missed beside the matrix; the pane says it too.
+      bench_.answer.Add(IntToStr(r) + "阶行列式的值：");
+      bench_.answer.Add("    D=" + Format(rf_, s.determinant));
       return;
     }
     bench_.answer.Add("系数Ai组成的行列式的值：");

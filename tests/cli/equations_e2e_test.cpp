@@ -33,9 +33,12 @@ TEST(EquationsCli, LinearSystemOnSelection) {
 }
 
 TEST(EquationsCli, DeterminantInverseAndProductSets) {
-  const auto det = RunJson(LinearAlgebraSet(1))["grid"]["cells"];
+  const auto detRun = RunJson(LinearAlgebraSet(1));
+  const auto det = detRun["grid"]["cells"];
   EXPECT_EQ(det[0][5], U("行列式的值"));
   EXPECT_EQ(det[2][5], "-190.000");
+  EXPECT_EQ(detRun["answer"], (nlohmann::json{U("第一个矩阵的迹=13.000"), U("第一个矩阵的秩=4"),
+                                              U("4阶行列式的值："), "    D=-190.000"}));
 
   const auto inverse = RunJson(LinearAlgebraSet(2));
   EXPECT_EQ(inverse["answer"][3], "    D= 6.000");

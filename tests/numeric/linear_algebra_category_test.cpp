@@ -56,7 +56,9 @@ TEST_F(LinearAlgebraCategoryTest, SystemDeterminantModeAndSingular) {
   answer.Clear();
   FillSheet({{"行列式"}, {"2", "1", ""}, {"1", "3", "="}}, 3);
   Run();
-  EXPECT_EQ(answer.Lines().size(), 2u);
+  EXPECT_EQ(answer.Lines().size(), 4u);
+  EXPECT_EQ(answer.Lines()[2], "2阶行列式的值：");
+  EXPECT_EQ(answer.Lines()[3], "    D=5.000");
   EXPECT_EQ(grid.ColCount(), 4);
   EXPECT_EQ(grid.Cell(3, 0), "行列式的值");
   EXPECT_EQ(grid.Cell(3, 2), "5.000");
