@@ -72,6 +72,8 @@ class Driver {
     if (verb == "goto" && hasArg) return Goto(arg, action);
     if (verb == "decimals" && hasArg) return Decimals(arg, action);
     if (verb == "open" && hasArg && !arg.empty()) return form_.OpenGridFile(arg);
+    if (verb == "open")
+      throw ActionError{"'" + action + "' needs a file name, e.g. open:table.thf"};
     if (verb == "loaddata" && !hasArg) return form_.BitBtn2Click();
     for (const char* later : {"save", "expand", "boxtoggle", "dblclick", "plot", "page", "unit"}) {
       if (verb == later) throw ActionError{"action '" + action + "' is not available yet"};

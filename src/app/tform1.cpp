@@ -158,9 +158,14 @@ void TForm1::SelectionSequence() {
   BuildResultFormat();
   if (const int index = FindCategory(name); index >= 0) CategoryIndex = index;
   BitBtn1.caption = name;
-  // A missing category file is no error: the worksheet keeps its contents.
+  // A missing category file does not stop the selection: the worksheet keeps its contents and
+  // the category runs on them, but the user is told which file is missing.
   const std::filesystem::path file = paths_.PrefixedFile(name + ".thf");
-  if (FileExists(file)) LoadGridFile(file, StringGrid1);
+  if (FileExists(file)) {
+    LoadGridFile(file, StringGrid1);
+  } else {
+    ui_.ShowMessage(kMissingSheetMessage + GbkFromPath(file));
+  }
   StringGrid1.SetWidth(Layout.radioGroup.width);
 
   const GridSettings& settings = GridSettingsOf(CategoryIndex);

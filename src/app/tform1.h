@@ -57,6 +57,8 @@ struct ButtonState {
 inline constexpr const char* kNotBuiltMessage = "该类别尚未实现";
 // Load data in a category that has no data set in the data list.
 inline constexpr const char* kNoDataSetMessage = "没有该类别的数据";
+// Selecting a category whose worksheet file is not in the data folder; the path follows.
+inline constexpr const char* kMissingSheetMessage = "找不到该类别的工作表文件：";
 // A command or page whose work is not built yet.
 inline constexpr const char* kNotBuiltFeatureMessage = "该功能尚未实现";
 

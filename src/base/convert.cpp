@@ -44,11 +44,23 @@ std::string_view StripBlanks(std::string_view s) {
   return s;
 }
 
-[[noreturn]] void ThrowNotInteger(std::string_view text) {
-  throw EConvertError(Format("'%s' is not a valid integer value", text));
+}  // namespace
+
+std::string QuotedOperand(std::string_view text) {
+  if (text.size() <= kMaxQuotedBytes) return std::string(text);
+  std::size_t end = 0;
+  while (end < text.size() && end + CharLengthAt(text, end) <= kMaxQuotedBytes)
+    end += CharLengthAt(text, end);
+  return std::string(text.substr(0, end)) + "…";
 }
 
-}  // namespace
+void ThrowNotFloat(std::string_view text) {
+  throw EConvertError(Format("'%s' is not a valid floating point value", QuotedOperand(text)));
+}
+
+void ThrowNotInteger(std::string_view text) {
+  throw EConvertError(Format("'%s' is not a valid integer value", QuotedOperand(text)));
+}
 
 std::optional<Extended> TryStrToFloat(std::string_view text) {
   const std::string_view s = StripBlanks(text);
@@ -65,7 +77,7 @@ std::optional<Extended> TryStrToFloat(std::string_view text) {
 
 Extended StrToFloat(std::string_view text) {
   if (auto value = TryStrToFloat(text)) return *value;
-  throw EConvertError(Format("'%s' is not a valid floating point value", text));
+  ThrowNotFloat(text);
 }
 
 Extended StrToFloatDef(std::string_view text, Extended def) {

@@ -26,6 +26,14 @@ std::int32_t StrToInt(std::string_view text);  // "'%s' is not a valid integer v
 std::int32_t StrToIntDef(std::string_view text, std::int32_t def);
 
 std::string IntToStr(std::int64_t value);
+
+// The conversion errors "'%s' is not a valid floating point value" and "'%s' is not a valid
+// integer value". A long text is quoted with its first kMaxQuotedBytes only and "…", so a
+// message box never has to show a pasted page.
+inline constexpr std::size_t kMaxQuotedBytes = 200;
+std::string QuotedOperand(std::string_view text);
+[[noreturn]] void ThrowNotFloat(std::string_view text);
+[[noreturn]] void ThrowNotInteger(std::string_view text);
 // Shortest general text with 15 significant digits (see GeneralFormat).
 std::string FloatToStr(Extended value);
 

@@ -48,15 +48,13 @@ std::string DecimalTextOf(std::string_view cellText) {
     else
       break;
   }
-  if (digits == 0 || i != text.size())
-    throw EConvertError(Format("'%s' is not a valid floating point value", cellText));
+  if (digits == 0 || i != text.size()) ThrowNotFloat(cellText);
   return text;
 }
 
 std::string DigitTextOf(std::string_view cellText) {
   const std::string text = Trim(cellText);
-  if (!IsBaseDigits(text, 10))
-    throw EConvertError(Format("'%s' is not a valid integer value", cellText));
+  if (!IsBaseDigits(text, 10)) ThrowNotInteger(cellText);
   return text;
 }
 

@@ -94,7 +94,7 @@ Extended ItemRow::Clamped(int i, Extended low, Extended high) {
 
 std::int32_t ItemRow::StrictInt(int col) const {
   if (const auto value = TryStrToInt(Trimmed(col))) return *value;
-  throw EConvertError(Format("'%s' is not a valid integer value", Cell(col)));
+  ThrowNotInteger(Cell(col));
 }
 
 Extended ItemRow::StrictReal(int col) const {

@@ -3,6 +3,8 @@
 
 #include <filesystem>
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "app/tform1.h"
 #include "base/clock.h"
@@ -28,6 +30,15 @@ class FormTest : public TempDirTest {
     form_ = std::make_unique<TForm1>(ui_, clock_, nullptr, options);
     form_->FormCreate();
     return *form_;
+  }
+
+  // The messages shown, without the notes about category worksheets, which a test's own data
+  // folder does not hold.
+  std::vector<std::string> Messages() const {
+    std::vector<std::string> shown;
+    for (const std::string& message : ui_.Messages())
+      if (!message.starts_with(kMissingSheetMessage)) shown.push_back(message);
+    return shown;
   }
 
   ScriptedUi ui_;

@@ -38,7 +38,7 @@ TEST_F(LoadDataTest, CyclesThroughACategorysSets) {
   form.BitBtn2Click();
   EXPECT_EQ(form.StringGrid1.Cell(0, 0), "h1");  // and round again
   EXPECT_EQ(form.StringGrid1.Cell(2, 2), "");    // the previous set was cleared
-  EXPECT_TRUE(ui_.Messages().empty());
+  EXPECT_TRUE(Messages().empty());
 }
 
 TEST_F(LoadDataTest, CursorIsSharedByAllCategories) {
@@ -54,7 +54,7 @@ TEST_F(LoadDataTest, CursorIsSharedByAllCategories) {
 TEST_F(LoadDataTest, CategoryWithoutSetsIsReportedOnce) {
   TForm1& form = FormWithList(kTwoSets);
   form.SelectCategory("多元回归插值");
-  EXPECT_EQ(ui_.Messages(), std::vector<std::string>{kNoDataSetMessage});
+  EXPECT_EQ(Messages(), std::vector<std::string>{kNoDataSetMessage});
   EXPECT_EQ(form.DataCursor, 0);
 }
 
@@ -64,10 +64,10 @@ TEST_F(LoadDataTest, ListWithoutEndLineOrSetEnd) {
   EXPECT_EQ(form.StringGrid1.Cell(1, 1), "2");
   form.BitBtn2Click();  // wraps to the same set, no index error
   EXPECT_EQ(form.StringGrid1.Cell(1, 1), "2");
-  EXPECT_TRUE(ui_.Messages().empty());
+  EXPECT_TRUE(Messages().empty());
   TForm1& empty = FormWithList({});
   empty.SelectCategory("数组统计");
-  EXPECT_EQ(ui_.Messages(), std::vector<std::string>{kNoDataSetMessage});
+  EXPECT_EQ(Messages(), std::vector<std::string>{kNoDataSetMessage});
 }
 
 TEST_F(LoadDataTest, SetWithoutItsEndLineRunsIntoTheNextSet) {
@@ -126,8 +126,11 @@ TEST_F(LoadDataTest, TableCalculationOpensAFileThroughTheDialog) {
   EXPECT_EQ(form.StringGrid1.Cell(0, 0), "");
   EXPECT_EQ(form.StringGrid1.DefaultColWidth(), 58);
   EXPECT_EQ(form.StringGrid1.ColWidth(0), 24);
-  ASSERT_FALSE(ui_.Log().empty());
-  EXPECT_EQ(ui_.Log()[0].text, "*.dhf;*.dbf;*.sdf|*.dhf;*.dbf;*.sdf");
+  const auto dialog = std::find_if(ui_.Log().begin(), ui_.Log().end(), [](const UiLogEntry& e) {
+    return e.kind == UiLogEntry::Kind::kFile;
+  });
+  ASSERT_NE(dialog, ui_.Log().end());
+  EXPECT_EQ(dialog->text, "*.dhf;*.dbf;*.sdf|*.dhf;*.dbf;*.sdf");
   EXPECT_EQ(form.OpenDialogFilter, "*.dhf;*.thf;*.dbf;*.sdf|*.dhf;*.thf;*.dbf;*.sdf");
 
   form.BitBtn2Click();  // cancelled: nothing changes, the filter is restored
@@ -136,7 +139,7 @@ TEST_F(LoadDataTest, TableCalculationOpensAFileThroughTheDialog) {
 
   ui_.QueueAnswer(GbkFromPath(dataDir_ / "missing.dhf"));
   form.BitBtn2Click();  // an unreadable file ends the command with its message
-  EXPECT_EQ(ui_.Messages().size(), 1u);
+  EXPECT_EQ(Messages().size(), 1u);
   EXPECT_EQ(form.OpenDialogFilter, "*.dhf;*.thf;*.dbf;*.sdf|*.dhf;*.thf;*.dbf;*.sdf");
 }
 

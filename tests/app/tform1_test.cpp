@@ -39,7 +39,7 @@ TEST_F(FormTest, ShowSelectsGeneralCalculationAndLoadsTheDataList) {
   EXPECT_EQ(form.memo1.Lines(), std::vector<std::string>{"ok"});
   EXPECT_EQ(form.ListBox0.size(), 5u);
   EXPECT_EQ(form.ActivePage, Page::kCalc);
-  EXPECT_TRUE(ui_.Messages().empty());
+  EXPECT_TRUE(Messages().empty());
 }
 
 TEST_F(FormTest, MissingDataListIsReportedAndTheWindowCarriesOn) {
@@ -48,8 +48,8 @@ TEST_F(FormTest, MissingDataListIsReportedAndTheWindowCarriesOn) {
   form.SetHandler(18, [](Workbench&) {});
   form.FormShow();
   EXPECT_TRUE(form.ListBox0.empty());
-  ASSERT_EQ(ui_.Messages().size(), 1u);
-  EXPECT_NE(ui_.Messages()[0].find("zarnix数据.txt"), std::string::npos);
+  ASSERT_EQ(Messages().size(), 1u);
+  EXPECT_NE(Messages()[0].find("zarnix数据.txt"), std::string::npos);
   EXPECT_EQ(form.CategoryIndex, 18);
 }
 
@@ -57,7 +57,7 @@ TEST_F(FormTest, UnbuiltCategoryEndsItsRunWithAMessage) {
   TForm1& form = MakeForm();
   form.SetHandler(2, {});
   form.SelectCategory("数组统计");
-  EXPECT_EQ(ui_.Messages(), (std::vector<std::string>{kNoDataSetMessage, kNotBuiltMessage}));
+  EXPECT_EQ(Messages(), (std::vector<std::string>{kNoDataSetMessage, kNotBuiltMessage}));
   EXPECT_TRUE(form.Label1.empty());
   EXPECT_FALSE(form.Busy);
 }
@@ -121,6 +121,10 @@ TEST_F(FormTest, SelectionKeepsTheGridWhenTheCategoryFileIsMissing) {
   form.StringGrid1.SetCell(1, 2, "kept");
   form.SelectCategory("整数运算");
   EXPECT_EQ(runs, 1);
+  // The user learns which file is missing.
+  ASSERT_EQ(ui_.Messages().size(), 1u);
+  EXPECT_EQ(ui_.Messages()[0].rfind(kMissingSheetMessage, 0), 0u);
+  EXPECT_NE(ui_.Messages()[0].find("zarnix整数运算.thf"), std::string::npos);
 }
 
 TEST_F(FormTest, TimingLabelShowsThreeDecimals) {
@@ -164,7 +168,7 @@ TEST_F(FormTest, AFailingHandlerKeepsItsOutputAndTheWindowWorksOn) {
     throw EZeroDivide();
   });
   form.SelectCategory("通用计算");
-  EXPECT_EQ(ui_.Messages(), std::vector<std::string>{"Floating point division by zero"});
+  EXPECT_EQ(Messages(), std::vector<std::string>{"Floating point division by zero"});
   EXPECT_EQ(form.memo1.Lines(), std::vector<std::string>{"first line"});
   EXPECT_EQ(form.StringGrid1.Cell(3, 3), "written");
   EXPECT_FALSE(form.Busy);
@@ -183,7 +187,7 @@ TEST_F(FormTest, NonProgramExceptionsAreShownToo) {
   form.SelectCategory("通用计算");
   form.SetHandler(18, [](Workbench&) { throw std::runtime_error("boom"); });
   form.BitBtn1Click();
-  EXPECT_EQ(ui_.Messages(), (std::vector<std::string>{"Out of memory", "boom"}));
+  EXPECT_EQ(Messages(), (std::vector<std::string>{"Out of memory", "boom"}));
 }
 
 TEST_F(FormTest, StaleFaultFlagsDoNotLeakIntoARun) {
@@ -193,7 +197,7 @@ TEST_F(FormTest, StaleFaultFlagsDoNotLeakIntoARun) {
   (void)r;
   form.SetHandler(18, [](Workbench&) { CheckFpFaults(); });
   form.SelectCategory("通用计算");
-  EXPECT_TRUE(ui_.Messages().empty());
+  EXPECT_TRUE(Messages().empty());
 }
 
 TEST_F(FormTest, DecimalsRebuildTheFormatAndRecompute) {

@@ -13,7 +13,7 @@ TEST_F(FormTest, CommandsNotBuiltYetSayTheyAreNotBuilt) {
   form.BitBtn4Click();
   form.BitBtn5Click();
   form.BitBtn6Click();
-  EXPECT_EQ(ui_.Messages(), std::vector<std::string>(4, kNotBuiltFeatureMessage));
+  EXPECT_EQ(Messages(), std::vector<std::string>(4, kNotBuiltFeatureMessage));
 }
 
 TEST_F(FormTest, PageChangeRecordsThePageAndResetsTheCalculationPageFilter) {
@@ -23,11 +23,11 @@ TEST_F(FormTest, PageChangeRecordsThePageAndResetsTheCalculationPageFilter) {
   EXPECT_EQ(form.ActivePage, Page::kUnits);
   form.PageControl1Change(Page::kImage);
   EXPECT_EQ(form.ActivePage, Page::kImage);
-  EXPECT_EQ(ui_.Messages(), std::vector<std::string>(2, kNotBuiltFeatureMessage));
+  EXPECT_EQ(Messages(), std::vector<std::string>(2, kNotBuiltFeatureMessage));
   form.PageControl1Change(Page::kCalc);
   EXPECT_EQ(form.ActivePage, Page::kCalc);
   EXPECT_EQ(form.OpenDialogFilter, "*.dhf;*.thf;*.dbf;*.sdf|*.dhf;*.thf;*.dbf;*.sdf");
-  EXPECT_EQ(ui_.Messages().size(), 2u);
+  EXPECT_EQ(Messages().size(), 2u);
   EXPECT_EQ(form.PageCaptions[static_cast<int>(Page::kUnits)], "度量衡转换");
 }
 
@@ -57,7 +57,7 @@ TEST_F(FormTest, DoubleClickReportsOnlyTheCellsThatStartAPlot) {
     grid.SetCol(col);
     grid.SetCell(col, 2, text);
     form.StringGrid1DblClick();
-    return ui_.Messages().size();
+    return Messages().size();
   };
   EXPECT_EQ(messagesAfterDoubleClickOn(18, 1, ""), 0u);
   EXPECT_EQ(messagesAfterDoubleClickOn(18, 1, "1.5"), 0u);
@@ -93,7 +93,7 @@ TEST_F(FormTest, PopupSelectsAllCutsAndCopiesThroughTheClipboard) {
   form.N2Click();
   EXPECT_EQ(ui_.ClipboardText(), "sec");
   EXPECT_EQ(form.memo1.Text(), "第一行\r\nond");
-  EXPECT_TRUE(ui_.Messages().empty());
+  EXPECT_TRUE(Messages().empty());
 }
 
 TEST_F(FormTest, ResizeLaysOutAgainAndKeepsTheWorksheetShare) {

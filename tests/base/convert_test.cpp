@@ -90,5 +90,23 @@ TEST(CaseMapping, LeavesTwoByteCharactersAlone) {
   EXPECT_EQ(FloatToStr(0.5L), "0.5");
 }
 
+TEST(ConversionErrors, QuoteAtMostAFewHundredBytesOfTheText) {
+  const std::string page(100000, '7');
+  try {
+    StrToFloat(page + "x");
+    FAIL();
+  } catch (const EConvertError& e) {
+    EXPECT_EQ(e.Message(),
+              "'" + std::string(kMaxQuotedBytes, '7') + "…' is not a valid floating point value");
+  }
+  // A two-byte character is never cut in half.
+  std::string chinese;
+  for (int i = 0; i < 150; ++i) chinese += "数";
+  const std::string quoted = QuotedOperand("a" + chinese);
+  EXPECT_EQ(quoted, "a" + chinese.substr(0, 198) + "…");
+  EXPECT_EQ(QuotedOperand("short"), "short");
+  EXPECT_THROW(StrToInt64(page + "y"), EConvertError);
+}
+
 }  // namespace
 }  // namespace zarnix

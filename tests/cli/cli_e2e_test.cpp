@@ -103,6 +103,8 @@ TEST(ZarnixCli, UnusableArgumentsExitWithStatusTwo) {
                                              {"decimals:many"},
                                              {"--screen", "wide"},
                                              {"--no-such-option"},
+                                             {"open:"},
+                                             {"open"},
                                              {"plot:out.png"}}) {
     const CliRun run = RunZarnixCli(args);
     EXPECT_EQ(run.status, 2) << args[0];
@@ -111,7 +113,8 @@ TEST(ZarnixCli, UnusableArgumentsExitWithStatusTwo) {
 }
 
 TEST(ZarnixCli, AnAnswerTakesOneValueAndTheActionsAfterItStayActions) {
-  const CliRun run = RunZarnixCli({"--json", "--answer", "9", U("select:数组统计"), "--answer", "x"});
+  const CliRun run =
+      RunZarnixCli({"--json", "--answer", "9", U("select:数组统计"), "--answer", "x"});
   ASSERT_EQ(run.status, 0) << run.err;
   const auto json = run.Json();
   EXPECT_EQ(json["category"], U("数组统计"));
@@ -121,15 +124,26 @@ TEST(ZarnixCli, AnAnswerTakesOneValueAndTheActionsAfterItStayActions) {
   EXPECT_EQ(json["memo3"], nlohmann::json::array());
 }
 
+TEST(ZarnixCli, AnOpenWithoutAFileNameSaysWhatIsMissing) {
+  const CliRun run = RunZarnixCli({"open:"});
+  EXPECT_EQ(run.status, 2);
+  EXPECT_NE(run.err.find("needs a file name"), std::string::npos) << run.err;
+}
+
 TEST(ZarnixCli, DataDirectoryComesFromTheOption) {
   const CliRun run = RunZarnixCli({"--json", "--data-dir", "/nonexistent/zarnix", "show"});
   ASSERT_EQ(run.status, 0);
   const auto messages = run.Json()["messages"];
   ASSERT_GE(messages.size(), 1u);
-  bool dataListMissing = false;
-  for (const auto& m : messages)
-    dataListMissing |= m["text"].get<std::string>().find(U("zarnix数据.txt")) != std::string::npos;
+  bool dataListMissing = false, sheetMissing = false;
+  for (const auto& m : messages) {
+    const std::string text = m["text"].get<std::string>();
+    dataListMissing |= text.find(U("zarnix数据.txt")) != std::string::npos;
+    // The start-up category's worksheet is named, not left out silently.
+    sheetMissing |= text.find(U("zarnix通用计算.thf")) != std::string::npos;
+  }
   EXPECT_TRUE(dataListMissing);
+  EXPECT_TRUE(sheetMissing);
 }
 
 }  // namespace
