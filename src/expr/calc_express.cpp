@@ -89,6 +89,8 @@ class CalcParser {
     Advance();
   }
 
+  bool TooDeep() const { return tooDeep_; }
+
   // The tree, or null when the text is not a valid formula.
   std::unique_ptr<CalcNode> ParseFormula() {
     auto root = ParseExpression(0);
@@ -100,7 +102,7 @@ class CalcParser {
   // expression := term { ("+" | "-") term }, ending at ")" (closing this level) or at the
   // end of the text (only at level 0).
   std::unique_ptr<CalcNode> ParseExpression(int level) {
-    if (level > TCalcExpress::kMaxDepth) return Fail();
+    if (level > TCalcExpress::kMaxDepth) return FailTooDeep();
     auto node = ParseTerm(level);
     while (!failed_) {
       const CalcKind kind = current_.kind;
@@ -210,13 +212,19 @@ class CalcParser {
   }
 
   std::unique_ptr<CalcNode> CheckHeight(std::unique_ptr<CalcNode> node) {
-    if (node->height > TCalcExpress::kMaxDepth) return Fail();
+    if (node->height > TCalcExpress::kMaxDepth) return FailTooDeep();
     return node;
   }
 
   std::unique_ptr<CalcNode> Fail() {
     failed_ = true;
     return nullptr;
+  }
+
+  // A valid formula nested beyond the limit: the message names the limit.
+  std::unique_ptr<CalcNode> FailTooDeep() {
+    tooDeep_ = true;
+    return Fail();
   }
 
   // ---- tokens
@@ -303,6 +311,7 @@ class CalcParser {
   Token current_;
   CalcKind previous_ = kStart;
   bool failed_ = false;
+  bool tooDeep_ = false;
 };
 
 Extended Sign(Extended x) {
@@ -327,8 +336,11 @@ void TCalcExpress::SetVariables(std::vector<std::string> names) {
 }
 
 void TCalcExpress::Parse() {
-  root_ = CalcParser(formula_, variables_).ParseFormula();
-  if (!root_) services_.ui.ShowMessage(FormulaMessageText(FormulaMessage::kBadExpression));
+  CalcParser parser(formula_, variables_);
+  root_ = parser.ParseFormula();
+  if (!root_)
+    services_.ui.ShowMessage(FormulaMessageText(parser.TooDeep() ? FormulaMessage::kTooDeep
+                                                                 : FormulaMessage::kBadExpression));
 }
 
 Extended TCalcExpress::Evaluate(std::span<const Extended> values) const {
