@@ -10,6 +10,7 @@ packages=(
   libjpeg-dev libcairo2-dev fonts-wqy-microhei
   libgmp-dev libmuparser-dev
   qt6-base-dev qt6-qpa-plugins xvfb xauth
+  clang-14 libfuzzer-14-dev python3
 )
 
 missing=()
