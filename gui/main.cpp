@@ -2,6 +2,7 @@
 // ends, for checking the window's look on a virtual display.
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QIcon>
 #include <QPixmap>
 #include <QScreen>
 #include <QTimer>
@@ -47,10 +48,16 @@ void ScheduleScreenshot(zarnix::MainWindow& window, const QString& file, int del
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("zarnix"));
+  QApplication::setApplicationVersion(QStringLiteral(ZARNIX_VERSION));
+  // Lets the desktop match the window to its menu entry and icon; the installed icon theme
+  // gives the window its icon where the desktop does not.
+  QGuiApplication::setDesktopFileName(QStringLiteral("org.zarnix.zarnix"));
+  QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("org.zarnix.zarnix")));
 
   QCommandLineParser parser;
   parser.setApplicationDescription(QStringLiteral("Zarnix calculation compendium"));
   parser.addHelpOption();
+  parser.addVersionOption();
   parser.addOption({QStringLiteral("data-dir"), QStringLiteral("Folder of the data files."),
                     QStringLiteral("dir")});
   parser.addOption({QStringLiteral("out-dir"),
