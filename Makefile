@@ -4,7 +4,7 @@ BUILD ?= build
 ASAN_BUILD ?= build-asan
 JOBS ?= $(shell nproc)
 
-.PHONY: run test build deps asan-test bench clean
+.PHONY: run test build deps asan-test bench package clean
 
 deps:
 	@scripts/install-deps.sh --check 2>/dev/null || scripts/install-deps.sh
@@ -27,6 +27,10 @@ asan-test: deps
 	cmake --build $(ASAN_BUILD) -j $(JOBS)
 	ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
 	  ctest --test-dir $(ASAN_BUILD) --output-on-failure -j $(JOBS) -L unit
+
+# The Debian package $(BUILD)/zarnix_VERSION_amd64.deb (CPack; see packaging/).
+package: build
+	cmake --build $(BUILD) --target package
 
 bench: build
 	@for b in $(BUILD)/bin/*_bench; do echo "== $$b"; $$b; done

@@ -10,6 +10,7 @@ packages=(
   libjpeg-dev libcairo2-dev fonts-wqy-microhei
   libgmp-dev libmuparser-dev
   qt6-base-dev qt6-qpa-plugins xvfb xauth
+  librsvg2-bin help2man desktop-file-utils appstream dpkg-dev
 )
 
 missing=()
