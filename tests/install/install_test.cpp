@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -67,6 +68,7 @@ ProcessRun RunIn(const fs::path& cwd, const fs::path& scratch, std::vector<std::
     for (std::string& a : argv) args.push_back(a.data());
     args.push_back(nullptr);
     ::execvp(args[0], args.data());
+    ::dprintf(2, "cannot run %s (not installed? see scripts/install-deps.sh)\n", args[0]);
     ::_exit(127);
   }
   int status = 0;
