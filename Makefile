@@ -6,7 +6,7 @@ JOBS ?= $(shell nproc)
 
 FUZZ_SECONDS ?= 15
 
-.PHONY: run test build deps asan-test bench fuzz clean
+.PHONY: run test build deps asan-test bench fuzz package clean
 
 deps:
 	@scripts/install-deps.sh --check 2>/dev/null || scripts/install-deps.sh

@@ -204,6 +204,7 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
       ->allow_extra_args(false)
       ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
   app.add_flag("--json", o.json, "print one JSON object instead of text");
+  app.set_version_flag("--version", "zarnix-cli " ZARNIX_VERSION);
   app.add_option("actions", o.actions,
                  "show, select:NAME, cell:C,R=TEXT, goto:C,R, "
                  "decimals:N, run ...");
@@ -212,6 +213,9 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     app.parse(reversed);
   } catch (const CLI::CallForHelp&) {
     out << app.help();
+    return 0;
+  } catch (const CLI::CallForVersion& e) {
+    out << e.what() << '\n';
     return 0;
   } catch (const CLI::ParseError& e) {
     err << "zarnix-cli: " << e.what() << '\n';

@@ -11,6 +11,7 @@ packages=(
   libgmp-dev libmuparser-dev
   qt6-base-dev qt6-qpa-plugins xvfb xauth
   clang-14 libfuzzer-14-dev python3
+  librsvg2-bin help2man desktop-file-utils appstream dpkg-dev
 )
 
 missing=()
