@@ -7,6 +7,7 @@
 #include "discrete/integer_arithmetic.h"
 #include "discrete/misc_calculations.h"
 #include "numeric/array_stats_category.h"
+#include "numeric/higher_math_category.h"
 #include "numeric/linear_algebra_category.h"
 #include "numeric/nonlinear_category.h"
 #include "numeric/ode_category.h"
@@ -35,7 +36,7 @@ const std::array<CategoryEntry, kCategoryCount> kCategoryTable = {{
     {"函数与曲线", nullptr},
     {"通用计算", HandleGeneralCalculation},
     {"空间解析几何", nullptr},
-    {"高等数学", nullptr},
+    {"高等数学", HandleHigherMathematics},
 }};
 
 const std::array<const char*, kCategoryCount> kRadioItems = {
