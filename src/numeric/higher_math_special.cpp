@@ -245,7 +245,7 @@ Extended BetaFraction(Extended a, Extended b, Extended x) {
 }
 
 constexpr Extended kEulerGamma = 0.57721566490153286060651209008240243L;
-constexpr std::int64_t kDirectHarmonicTerms = 1000000;
+constexpr std::int64_t kDirectHarmonicTerms = 10000;
 
 }  // namespace
 

@@ -56,7 +56,8 @@ Extended AssociatedLegendre(std::int64_t l, std::int64_t m, Extended x);
 // Σ_{k=0}^{n} 1/k!; the terms stop where they no longer change the sum.
 Extended ExponentialSeries(std::int64_t n);
 
-// Σ_{j=1}^{n} 1/j − ln n; beyond a million terms from its asymptotic expansion. n < 1 throws.
+// Σ_{j=1}^{n} 1/j − ln n; beyond 10000 terms from its asymptotic expansion (which is then
+// exact to the last bit). n < 1 throws.
 Extended EulerConstantApproximation(std::int64_t n);
 
 // The regularised incomplete gamma functions P(a, x) and Q(a, x) = 1 − P(a, x) for a > 0,
