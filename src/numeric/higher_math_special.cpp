@@ -1,5 +1,5 @@
-// Bessel J of real order, associated Legendre functions, incomplete gamma and beta functions,
-// and the e and Euler-constant series. Everything is in extended precision except the Bessel
+// Bessel J of real order, associated Legendre functions, the incomplete gamma function and
+// its inverse, and the e and Euler-constant series. Everything is in extended precision except the Bessel
 // power series, which is summed in 113-bit arithmetic because its terms cancel.
 #include "numeric/higher_math_special.h"
 
@@ -175,7 +175,7 @@ Extended BesselJNonNegativeX(Extended nu, Extended x) {
   return RecurFromHankel(nu - whole, x, static_cast<std::int64_t>(whole));
 }
 
-// ----------------------------------------------------------------------------- Γ and B
+// ----------------------------------------------------------------------------- Γ
 
 Extended LogGamma(Extended a) {
   int sign = 1;
@@ -214,34 +214,6 @@ Extended GammaFractionQ(Extended a, Extended x) {
     if (std::fabs(delta - 1) < kEpsilon) break;
   }
   return GammaFront(a, x) * h;
-}
-
-Extended BetaFraction(Extended a, Extended b, Extended x) {
-  const Extended qab = a + b, qap = a + 1, qam = a - 1;
-  Extended c = 1, d = 1 - qab * x / qap;
-  if (std::fabs(d) < kTiny) d = kTiny;
-  d = 1 / d;
-  Extended h = d;
-  for (int m = 1; m < kMaxIterations; ++m) {
-    const Extended m2 = 2 * m;
-    Extended aa = m * (b - m) * x / ((qam + m2) * (a + m2));
-    d = 1 + aa * d;
-    if (std::fabs(d) < kTiny) d = kTiny;
-    c = 1 + aa / c;
-    if (std::fabs(c) < kTiny) c = kTiny;
-    d = 1 / d;
-    h *= d * c;
-    aa = -(a + m) * (qab + m) * x / ((a + m2) * (qap + m2));
-    d = 1 + aa * d;
-    if (std::fabs(d) < kTiny) d = kTiny;
-    c = 1 + aa / c;
-    if (std::fabs(c) < kTiny) c = kTiny;
-    d = 1 / d;
-    const Extended delta = d * c;
-    h *= delta;
-    if (std::fabs(delta - 1) < kEpsilon) break;
-  }
-  return h;
 }
 
 constexpr Extended kEulerGamma = 0.57721566490153286060651209008240243L;
@@ -353,20 +325,6 @@ Extended InverseRegularizedGammaQ(Extended a, Extended q) {
     t = next;
   }
   return t;
-}
-
-Extended RegularizedBeta(Extended a, Extended b, Extended x) {
-  if (x <= 0) return 0;
-  if (x >= 1) return 1;
-  const Extended front = std::exp(LogGamma(a + b) - LogGamma(a) - LogGamma(b) + a * std::log(x) +
-                                  b * std::log1p(-x));
-  if (x < (a + 1) / (a + b + 2)) return front * BetaFraction(a, b, x) / a;
-  return 1 - front * BetaFraction(b, a, 1 - x) / b;
-}
-
-Extended LogBinomial(std::int64_t n, std::int64_t k) {
-  const auto v = [](std::int64_t i) { return static_cast<Extended>(i); };
-  return LogGamma(v(n) + 1) - LogGamma(v(k) + 1) - LogGamma(v(n - k) + 1);
 }
 
 }  // namespace zarnix

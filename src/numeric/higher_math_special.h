@@ -1,6 +1,6 @@
 // Special functions of the higher-mathematics category: the Bessel function of the first kind
-// for real order, associated Legendre functions, the incomplete gamma and beta functions, and
-// the series for e and Euler's constant.
+// for real order, associated Legendre functions, the incomplete gamma function, and the series
+// for e and Euler's constant.
 #pragma once
 
 #include <cstdint>
@@ -66,12 +66,5 @@ Extended RegularizedGammaP(Extended a, Extended x);
 Extended RegularizedGammaQ(Extended a, Extended x);
 // The x with Q(a, x) = q for 0 < q < 1, by safeguarded Newton steps.
 Extended InverseRegularizedGammaQ(Extended a, Extended q);
-
-// The regularised incomplete beta function I_x(a, b) for a, b > 0 and 0 <= x <= 1, by its
-// continued fraction.
-Extended RegularizedBeta(Extended a, Extended b, Extended x);
-
-// ln C(n, k) for 0 <= k <= n through the logarithm of the Γ function.
-Extended LogBinomial(std::int64_t n, std::int64_t k);
 
 }  // namespace zarnix
