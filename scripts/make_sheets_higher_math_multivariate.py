@@ -64,3 +64,117 @@ def higher_math_sheet():
 
 
 write_lines("zarnix高等数学.thf", higher_math_sheet())
+
+# ------------------------------------------------------------------ 多元回归插值
+# Each data set is a list of rows (lists of cells); every row is padded to the widest one, since
+# load data takes the column count from the commas of a set's last row.
+
+COMBINED = [
+    ["综合示例：二元函数表z(x;y)（第1行x，第1列y），插值点写成X;Y；多元函数表；三元函数批量计算"],
+    ["y\\x", "1", "2", "3", "4", "5"],
+    ["1", "4", "6.243", "8.928", "12", "15.416"],
+    ["2", "5", "7.657", "10.66", "14", "17.652"],
+    ["3", "6", "9.071", "12.392", "16", "19.889"],
+    ["4", "7", "10.485", "14.124", "18", "22.125"],
+    ["5", "8", "11.899", "15.856", "20", "24.361"],
+    [],
+    ["插值点X;Y", "1.5;2.5", "3.2;4.1", "4.5;1.5", "2;2"],
+    ["插值结果"],
+    [],
+    ["多元函数表", "观测1", "观测2", "观测3", "观测4", "观测5", "观测6", "观测7", "观测8"],
+    ["Y", "15.44", "15.4", "6.88", "19.64", "14.94", "6.9", "10.91", "14.79"],
+    ["X1", "3.9", "4.3", "1.3", "8.4", "6.6", "1.4", "2.3", "6.2"],
+    ["X2", "0.8", "0.3", "2.2", "0.6", "4.7", "4.3", "0.6", "3.2"],
+    ["X3", "23", "20.1", "11.4", "14.5", "21.5", "15.8", "16.2", "17.4"],
+    [],
+    [],
+    ["三元函数批量计算", "下面依次为：公式；系数a、b、c…；x值；y值；z值（每格一个）"],
+    ["公式", "a*x^2+b*y+c*z"],
+    ["系数", "1", "2", "0.5"],
+    ["x", "1", "2", "3", "4"],
+    ["y", "0", "1"],
+    ["z", "10", "20"],
+]
+
+LOGARITHMIC = [
+    ["对数插值：z=2*x^1.5*y^0.5，在对数坐标中插值（左上角格含“对数”）；4×4的表只能回归1、2阶"],
+    ["对数 y\\x", "1", "2", "4", "8"],
+    ["1", "2", "5.6569", "16", "45.2548"],
+    ["10", "6.3246", "17.8885", "50.5964", "143.1084"],
+    ["100", "20", "56.5685", "160", "452.5483"],
+    ["1000", "63.2456", "178.8854", "505.9644", "1431.0835"],
+    [],
+    ["插值点X;Y", "3;50", "6;300", "1.5;2"],
+    ["插值结果"],
+]
+
+EXACT_REGRESSION = [
+    ["多元线性回归：Y=1+2*X1-X2，五个观测值"],
+    ["多元函数表", "观测1", "观测2", "观测3", "观测4", "观测5"],
+    ["Y", "1", "4", "2", "7", "6"],
+    ["X1", "0", "1", "2", "3", "4"],
+    ["X2", "0", "-1", "3", "0", "3"],
+    [],
+]
+
+COLLINEAR = [
+    ["多元线性回归：X3=X1+X2，自变量线性相关，方程无唯一解"],
+    ["多元函数表", "观测1", "观测2", "观测3", "观测4", "观测5", "观测6"],
+    ["Y", "3.1", "4.9", "7.2", "8.8", "11.1", "13"],
+    ["X1", "1", "2", "3", "4", "5", "6"],
+    ["X2", "2", "1", "4", "3", "6", "5"],
+    ["X3", "3", "3", "7", "7", "11", "11"],
+    [],
+]
+
+BATCH = [
+    ["三元函数批量计算：点(x;y;z)到点(a;b;c)的距离"],
+    ["三元函数批量计算", "下面依次为：公式；系数a、b、c…；x值；y值；z值（每格一个）"],
+    ["公式", "sqrt(sqr(x-a)+sqr(y-b)+sqr(z-c))"],
+    ["系数", "1", "1", "1"],
+    ["x", "0", "1", "2", "3"],
+    ["y", "0", "2"],
+    ["z", "0", "1", "5"],
+]
+
+SETS = [COMBINED, LOGARITHMIC, EXACT_REGRESSION, COLLINEAR, BATCH]
+
+
+def padded(data_set):
+    width = max(len(row) for row in data_set)
+    return [row + [""] * (width - len(row)) for row in data_set]
+
+
+def data_set_lines(data_set):
+    return [",".join(row) for row in padded(data_set)]
+
+
+def write_data_list():
+    lines = read_lines("zarnix数据.txt")
+    while lines and lines[-1] == "":
+        lines.pop()
+    # Drop earlier sets of this category, keep everything else.
+    kept, i = [], 0
+    while i < len(lines):
+        if lines[i] == MULTI:
+            i = lines.index("***", i) + 1
+            continue
+        kept.append(lines[i])
+        i += 1
+    end = kept.index("///")
+    block = []
+    for data_set in SETS:
+        block += [MULTI] + data_set_lines(data_set) + ["***"]
+    write_lines("zarnix数据.txt", kept[:end] + block + kept[end:])
+
+
+def multivariate_sheet():
+    """The first data set as the save-results command writes a data-set worksheet."""
+    rows = padded(COMBINED)
+    width = len(rows[0])
+    lines = ["`".join(["C10"] * width), "`".join("a" + str(i + 1) for i in range(width))]
+    return lines + ["`".join(row) for row in rows]
+
+
+write_data_list()
+write_lines("zarnix多元回归插值.thf", multivariate_sheet())

@@ -30,8 +30,8 @@ Extended GaussLegendre(const CurveFunction& f, Extended a, Extended b) {
   const Extended middle = (a + b) / 2, half = (b - a) / 2;
   Extended sum = 0;
   for (std::size_t i = 0; i < kNodes.size(); ++i)
-    sum += kWeights[i] * (std::fabs(f(middle - half * kNodes[i])) +
-                          std::fabs(f(middle + half * kNodes[i])));
+    sum += kWeights[i] *
+           (std::fabs(f(middle - half * kNodes[i])) + std::fabs(f(middle + half * kNodes[i])));
   return sum * half;
 }
 

@@ -52,8 +52,8 @@ Extended StirlingError(std::int64_t n) {
     return lgammal_r(v + 1, &sign) - (v + 0.5L) * std::log(v) + v -
            0.5L * std::log(2 * std::numbers::pi_v<Extended>);
   }
-  constexpr Extended kSeries[] = {1.0L / 12,          1.0L / 360, 1.0L / 1260, 1.0L / 1680,
-                                  1.0L / 1188,        691.0L / 360360, 1.0L / 156};
+  constexpr Extended kSeries[] = {1.0L / 12,   1.0L / 360,      1.0L / 1260, 1.0L / 1680,
+                                  1.0L / 1188, 691.0L / 360360, 1.0L / 156};
   const Extended inverse2 = 1 / (v * v);
   Extended sum = 0;
   for (int i = 6; i >= 0; --i) sum = kSeries[i] - sum * inverse2;
@@ -86,7 +86,8 @@ Extended BinomialTerm(std::int64_t n, std::int64_t k, Extended p) {
   if (k == n) return std::exp(vn * std::log(p));
   const Extended lc = StirlingError(n) - StirlingError(k) - StirlingError(n - k) -
                       DevianceTerm(vk, vn * p) - DevianceTerm(vn - vk, vn * q);
-  const Extended lf = std::log(2 * std::numbers::pi_v<Extended>) + std::log(vk) + std::log1p(-vk / vn);
+  const Extended lf =
+      std::log(2 * std::numbers::pi_v<Extended>) + std::log(vk) + std::log1p(-vk / vn);
   return std::exp(lc - lf / 2);
 }
 

@@ -1,6 +1,6 @@
 // Bessel J of real order, associated Legendre functions, the incomplete gamma function and
-// its inverse, and the e and Euler-constant series. Everything is in extended precision except the Bessel
-// power series, which is summed in 113-bit arithmetic because its terms cancel.
+// its inverse, and the e and Euler-constant series. Everything is in extended precision except the
+// Bessel power series, which is summed in 113-bit arithmetic because its terms cancel.
 #include "numeric/higher_math_special.h"
 
 #include <array>
@@ -145,7 +145,7 @@ Extended BesselJLarge(Extended nu, Extended x) {
   // Above x the recurrence is stable only downwards: from ν, scaled, to an order below x.
   const std::int64_t matchSteps = static_cast<std::int64_t>(std::floor(x - mu));
   const Extended match = mu + static_cast<Extended>(matchSteps);
-  Extended upper = 1;                        // J_ν, scaled
+  Extended upper = 1;                       // J_ν, scaled
   Extended lower = 1 / BesselRatio(nu, x);  // J_(ν−1), scaled
   int rescales = 0;
   for (Extended k = nu - 1; k > match + 0.5L; k -= 1) {

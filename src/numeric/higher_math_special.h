@@ -12,19 +12,19 @@ namespace zarnix {
 
 // Why a higher-mathematics routine cannot give a value; each reason has one fixed text.
 enum class HigherMathError {
-  kBesselNegativeX,     // x < 0 with an order that is not whole
-  kBesselOrderAtZero,   // J_ν(0) for a negative order that is not whole
+  kBesselNegativeX,      // x < 0 with an order that is not whole
+  kBesselOrderAtZero,    // J_ν(0) for a negative order that is not whole
   kBesselOrderTooLarge,  // |ν| beyond kMaxBesselOrder
-  kLegendreDomain,      // |x| > 1, or l or m negative
-  kEulerCount,          // n < 1
-  kProbability,         // a probability outside [0, 1]
-  kDeviation,           // a negative standard deviation
-  kCounts,              // counts that do not fit together (negative, drawn more than there are)
-  kTooLarge,            // more terms than can be summed here
-  kPearsonParameters,   // mean, Cv or Cs not above 0
-  kPearsonSkew,         // Cs below 2·Cv
-  kEllipticModulus,     // |k| >= 1
-  kSplineTable,         // the points of a spline integral
+  kLegendreDomain,       // |x| > 1, or l or m negative
+  kEulerCount,           // n < 1
+  kProbability,          // a probability outside [0, 1]
+  kDeviation,            // a negative standard deviation
+  kCounts,               // counts that do not fit together (negative, drawn more than there are)
+  kTooLarge,             // more terms than can be summed here
+  kPearsonParameters,    // mean, Cv or Cs not above 0
+  kPearsonSkew,          // Cs below 2·Cv
+  kEllipticModulus,      // |k| >= 1
+  kSplineTable,          // the points of a spline integral
 };
 
 const char* HigherMathErrorText(HigherMathError error);

@@ -47,11 +47,13 @@ TEST(CurveIntegrals, SplineIntegralIsExactForStraightLinesAndMatchesTheSpline) {
   // Piece 1: (0 + 1)/2 − 3/24; piece 2: (1 + 4)/2 − 3/24.
   EXPECT_NEAR(double(SplineIntegral(xs, ys)), 0.5 - 0.125 + 2.5 - 0.125, 1e-17);
   // Descending abscissas integrate from the first to the last point.
-  EXPECT_NEAR(double(SplineIntegral(std::vector<Extended>{2, 1, 0}, std::vector<Extended>{4, 1, 0})),
-              -2.75, 1e-17);
-  for (const auto& [px, py] : {std::pair<std::vector<Extended>, std::vector<Extended>>{{0, 1}, {1, 2}},
-                               {{0, 1, 1}, {1, 2, 3}},
-                               {{0, 1, 2}, {1, 2}}}) {
+  EXPECT_NEAR(
+      double(SplineIntegral(std::vector<Extended>{2, 1, 0}, std::vector<Extended>{4, 1, 0})), -2.75,
+      1e-17);
+  for (const auto& [px, py] :
+       {std::pair<std::vector<Extended>, std::vector<Extended>>{{0, 1}, {1, 2}},
+        {{0, 1, 1}, {1, 2, 3}},
+        {{0, 1, 2}, {1, 2}}}) {
     try {
       (void)SplineIntegral(px, py);
       ADD_FAILURE() << "table accepted";

@@ -60,8 +60,8 @@ TEST_F(Probability, BinomialBothDirectAndThroughLogarithms) {
     const Extended tolerance = count > 1754 ? 2e-16L : 1e-16L;
     EXPECT_TRUE(Relative(BinomialProbability(count, k, p), b->Numbers("pmf")[i], tolerance))
         << count << " " << k;
-    EXPECT_TRUE(Relative(AtLeastSuccessesProbability(count, k, p), b->Numbers("at_least")[i],
-                         tolerance))
+    EXPECT_TRUE(
+        Relative(AtLeastSuccessesProbability(count, k, p), b->Numbers("at_least")[i], tolerance))
         << count << " " << k;
   }
   // The worked examples: 10 trials, 3 successes, p = 0.5; at least 0 successes is certain.
@@ -137,8 +137,8 @@ TEST_F(Probability, NormalProbabilityAndDensity) {
     const Extended mean = b->Numbers("mean")[i], sd = b->Numbers("sd")[i];
     const Extended lower = b->Numbers("lower")[i], upper = b->Numbers("upper")[i];
     // Far tails too: ±1e10 as "infinity" gives 1, not the 0 of a coarse quadrature.
-    EXPECT_TRUE(Relative(NormalProbability(mean, sd, lower, upper), b->Numbers("between")[i],
-                         1e-16L))
+    EXPECT_TRUE(
+        Relative(NormalProbability(mean, sd, lower, upper), b->Numbers("between")[i], 1e-16L))
         << i;
     EXPECT_TRUE(Relative(NormalDensity(mean, sd, upper), b->Numbers("density_upper")[i], 1e-16L))
         << i;

@@ -70,7 +70,8 @@ TEST(BesselJ, AgreesWithMpmath) {
     ASSERT_EQ(nu.size(), value.size());
     for (std::size_t i = 0; i < value.size(); ++i) {
       // Relative to the envelope sqrt(2/(π|x|)) where the function oscillates.
-      const Extended envelope = std::abs(nu[i]) < std::fabs(x[i]) ? std::sqrt(2 / (kPi * std::fabs(x[i]))) : 0;
+      const Extended envelope =
+          std::abs(nu[i]) < std::fabs(x[i]) ? std::sqrt(2 / (kPi * std::fabs(x[i]))) : 0;
       EXPECT_TRUE(Close(BesselJ(nu[i], x[i]), value[i], 3e-17L, envelope))
           << "nu = " << double(nu[i]) << ", x = " << double(x[i]);
     }
