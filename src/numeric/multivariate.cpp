@@ -185,6 +185,11 @@ std::optional<std::vector<Extended>> FitScaledSurface(const FunctionTable& table
   return SolveNormalSystem(std::move(normal), std::move(right));
 }
 
+// Coefficients whose term stays below this share of the largest table value over the whole
+// table are rounding noise of the expansion (exact data of a lower order leaves them) and
+// are shown as 0.
+constexpr Extended kNegligibleTerm = 1e-14L;
+
 // C = Txᵀ · D · Ty: the scaled coefficients expanded into powers of x and y.
 std::vector<Extended> ExpandCoefficients(const std::vector<Extended>& d, int order,
                                          const AxisScale& sx, const AxisScale& sy) {
@@ -196,6 +201,23 @@ std::vector<Extended> ExpandCoefficients(const std::vector<Extended>& d, int ord
         for (int j = m; j <= order; ++j)
           c[l * (order + 1) + m] += tx[i][l] * d[i * (order + 1) + j] * ty[j][m];
   return c;
+}
+
+Extended LargestMagnitude(const std::vector<Extended>& v) {
+  Extended largest = 0;
+  for (const Extended x : v) largest = std::max(largest, std::fabs(x));
+  return largest;
+}
+
+void DropNegligibleTerms(SurfaceFit& fit, const FunctionTable& table) {
+  const Extended limit = kNegligibleTerm * LargestMagnitude(table.z);
+  const std::vector<Extended> px = Powers(LargestMagnitude(table.x), fit.order);
+  const std::vector<Extended> py = Powers(LargestMagnitude(table.y), fit.order);
+  for (int i = 0; i <= fit.order; ++i)
+    for (int j = 0; j <= fit.order; ++j) {
+      Extended& c = fit.c[static_cast<std::size_t>(i * (fit.order + 1) + j)];
+      if (std::fabs(c) * px[i] * py[j] < limit) c = 0;
+    }
 }
 
 void FitErrorRange(SurfaceFit& fit, const FunctionTable& table, const std::vector<Extended>& d,
@@ -276,6 +298,7 @@ SurfaceFit SurfaceRegression(int order, const FunctionTable& table,
   if (!d) return fit;
   fit.solved = true;
   fit.c = ExpandCoefficients(*d, order, sx, sy);
+  DropNegligibleTerms(fit, table);
   for (const TablePoint& point : points)
     fit.values.push_back(SurfaceAt(*d, order, sx(point.x), sy(point.y)));
   FitErrorRange(fit, table, *d, sx, sy);
