@@ -43,9 +43,8 @@ TEST(TableInterpolation2D, ReproducesBiquadraticsAndTableValues) {
   for (std::size_t k = 0; k < points.size(); ++k)
     EXPECT_NEAR(double(values[k]), double(f(points[k].x, points[k].y)), 1e-14) << k;
   // A cubic is not reproduced: the window really has three lines.
-  const FunctionTable cubic = Tabulate({0, 1, 2, 3, 4}, {0, 1, 2}, [](Extended x, Extended) {
-    return x * x * x;
-  });
+  const FunctionTable cubic =
+      Tabulate({0, 1, 2, 3, 4}, {0, 1, 2}, [](Extended x, Extended) { return x * x * x; });
   const TablePoint middle{1.5L, 1};
   EXPECT_NEAR(double(TableInterpolation2D(cubic, {&middle, 1}, false)[0]), 3.375 + 0.375, 1e-15);
 }
@@ -58,27 +57,34 @@ TEST(TableInterpolation2D, LogarithmicModeReproducesPowerLaws) {
   for (std::size_t k = 0; k < points.size(); ++k)
     EXPECT_NEAR(double(values[k] / f(points[k].x, points[k].y)), 1, 1e-15) << k;
   const TablePoint negative{-1, 10};
-  ExpectError([&] { (void)TableInterpolation2D(table, {&negative, 1}, true); },
-              MultivariateError::kLogNonPositive);
+  ExpectError(
+      [&] {
+        (void)TableInterpolation2D(table, {&negative, 1}, true);
+      },
+      MultivariateError::kLogNonPositive);
   FunctionTable zero = table;
   zero.z[5] = 0;
   const TablePoint inside{2, 10};
-  ExpectError([&] { (void)TableInterpolation2D(zero, {&inside, 1}, true); },
-              MultivariateError::kLogNonPositive);
+  ExpectError(
+      [&] {
+        (void)TableInterpolation2D(zero, {&inside, 1}, true);
+      },
+      MultivariateError::kLogNonPositive);
 }
 
 TEST(TableInterpolation2D, NarrowAndUnorderedTables) {
   // Two lines in y: linear in that direction.
-  const FunctionTable narrow = Tabulate({0, 1, 2, 3}, {0, 1}, [](Extended x, Extended y) {
-    return x * x + 4 * y;
-  });
+  const FunctionTable narrow =
+      Tabulate({0, 1, 2, 3}, {0, 1}, [](Extended x, Extended y) { return x * x + 4 * y; });
   const TablePoint point{1.5L, 0.25L};
   EXPECT_NEAR(double(TableInterpolation2D(narrow, {&point, 1}, false)[0]), 2.25 + 1, 1e-15);
-  const FunctionTable unordered = Tabulate({0, 2, 1}, {0, 1, 2}, [](Extended x, Extended) {
-    return x;
-  });
-  ExpectError([&] { (void)TableInterpolation2D(unordered, {&point, 1}, false); },
-              MultivariateError::kNotMonotonic);
+  const FunctionTable unordered =
+      Tabulate({0, 2, 1}, {0, 1, 2}, [](Extended x, Extended) { return x; });
+  ExpectError(
+      [&] {
+        (void)TableInterpolation2D(unordered, {&point, 1}, false);
+      },
+      MultivariateError::kNotMonotonic);
   EXPECT_TRUE(TableInterpolation2D(narrow, {}, false).empty());
 }
 
@@ -102,9 +108,8 @@ TEST(SurfaceRegression, RecoversAPolynomialSurfaceExactly) {
 }
 
 TEST(SurfaceRegression, NeedsOrderPlusTwoValuesEachWay) {
-  const FunctionTable four = Tabulate({1, 2, 3, 4}, {1, 2, 3, 4}, [](Extended x, Extended y) {
-    return x + y;
-  });
+  const FunctionTable four =
+      Tabulate({1, 2, 3, 4}, {1, 2, 3, 4}, [](Extended x, Extended y) { return x + y; });
   EXPECT_TRUE(SurfaceRegression(2, four, {}).enoughData);
   EXPECT_FALSE(SurfaceRegression(3, four, {}).enoughData);
   // Observed zeros give no ratio; an all-zero table has no error range.
@@ -151,7 +156,8 @@ TEST(MultipleLinearRegression, ExactPlaneOnFiveObservations) {
   EXPECT_NEAR(double(fit.q), 0, 1e-30);
   EXPECT_NEAR(double(fit.r), 1, 1e-17);
   EXPECT_NEAR(double(fit.u), 26, 1e-15);
-  for (std::size_t i = 0; i < y.size(); ++i) EXPECT_NEAR(double(fit.fitted[i]), double(y[i]), 1e-16);
+  for (std::size_t i = 0; i < y.size(); ++i)
+    EXPECT_NEAR(double(fit.fitted[i]), double(y[i]), 1e-16);
 }
 
 TEST(MultipleLinearRegression, AgreesWithNumpyLeastSquares) {
@@ -162,10 +168,9 @@ TEST(MultipleLinearRegression, AgreesWithNumpyLeastSquares) {
       x.push_back(block.Numbers("x" + std::to_string(j)));
     const LinearRegression fit = MultipleLinearRegression(x, block.Numbers("y"));
     ASSERT_TRUE(fit.solved);
-    const auto near = [](Extended ours, Extended theirs) {
-      return Near(ours, theirs, 1e-12L);
-    };
-    for (std::size_t j = 0; j < fit.a.size(); ++j) EXPECT_TRUE(near(fit.a[j], block.Numbers("a")[j]));
+    const auto near = [](Extended ours, Extended theirs) { return Near(ours, theirs, 1e-12L); };
+    for (std::size_t j = 0; j < fit.a.size(); ++j)
+      EXPECT_TRUE(near(fit.a[j], block.Numbers("a")[j]));
     for (std::size_t j = 0; j < fit.partial.size(); ++j)
       EXPECT_TRUE(near(fit.partial[j], block.Numbers("partial")[j]));
     EXPECT_TRUE(near(fit.q, block.Number("q")));
@@ -187,9 +192,9 @@ TEST(MultipleLinearRegression, SingularSystemsAreNotSolved) {
   Reals tenth;
   for (const Extended v : x1) tenth.push_back(v * 0.1L);
   EXPECT_FALSE(MultipleLinearRegression({x1, tenth}, y).solved);
-  EXPECT_FALSE(MultipleLinearRegression({x1, Reals(6, 2.5L)}, y).solved);  // constant
-  EXPECT_FALSE(MultipleLinearRegression({x1, x2}, Reals{1, 2}).solved);        // 2 observations
-  EXPECT_FALSE(MultipleLinearRegression({x1, x2}, Reals{1, 2, 3}).solved);     // lengths differ
+  EXPECT_FALSE(MultipleLinearRegression({x1, Reals(6, 2.5L)}, y).solved);   // constant
+  EXPECT_FALSE(MultipleLinearRegression({x1, x2}, Reals{1, 2}).solved);     // 2 observations
+  EXPECT_FALSE(MultipleLinearRegression({x1, x2}, Reals{1, 2, 3}).solved);  // lengths differ
   // Equal observations are fitted exactly; no variable at all leaves the mean.
   const LinearRegression flat = MultipleLinearRegression({x1}, Reals(6, 4));
   ASSERT_TRUE(flat.solved);
