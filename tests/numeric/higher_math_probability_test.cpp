@@ -6,9 +6,9 @@
 
 #include <cmath>
 #include <cstdint>
-#include <sstream>
 
 #include "base/errors.h"
+#include "higher_math_checks.h"
 #include "numeric/higher_math_special.h"
 #include "reference_file.h"
 
@@ -17,24 +17,6 @@ namespace {
 
 std::int64_t I(Extended v) {
   return static_cast<std::int64_t>(v);
-}
-
-::testing::AssertionResult Relative(Extended actual, Extended expected, Extended rel) {
-  if (std::fabs(actual - expected) <= rel * std::fabs(expected))
-    return ::testing::AssertionSuccess();
-  std::ostringstream text;
-  text.precision(21);
-  text << actual << " instead of " << expected;
-  return ::testing::AssertionFailure() << text.str();
-}
-
-void ExpectError(auto call, HigherMathError kind) {
-  try {
-    call();
-    ADD_FAILURE() << "no error " << HigherMathErrorText(kind);
-  } catch (const EHigherMathError& error) {
-    EXPECT_EQ(error.Kind(), kind);
-  }
 }
 
 const ReferenceBlock* Find(const std::vector<ReferenceBlock>& blocks, const std::string& name) {
@@ -58,10 +40,10 @@ TEST_F(Probability, BinomialBothDirectAndThroughLogarithms) {
     const Extended p = b->Numbers("p")[i];
     // Beyond 1754 trials the logarithms of Γ carry about 1e-13 of relative error.
     const Extended tolerance = count > 1754 ? 2e-16L : 1e-16L;
-    EXPECT_TRUE(Relative(BinomialProbability(count, k, p), b->Numbers("pmf")[i], tolerance))
+    EXPECT_TRUE(Close(BinomialProbability(count, k, p), b->Numbers("pmf")[i], tolerance))
         << count << " " << k;
     EXPECT_TRUE(
-        Relative(AtLeastSuccessesProbability(count, k, p), b->Numbers("at_least")[i], tolerance))
+        Close(AtLeastSuccessesProbability(count, k, p), b->Numbers("at_least")[i], tolerance))
         << count << " " << k;
   }
   // The worked examples: 10 trials, 3 successes, p = 0.5; at least 0 successes is certain.
@@ -69,8 +51,10 @@ TEST_F(Probability, BinomialBothDirectAndThroughLogarithms) {
   EXPECT_EQ(AtLeastSuccessesProbability(10, 0, 0.3L), 1);
   EXPECT_EQ(BinomialProbability(10, 11, 0.3L), 0);
   EXPECT_EQ(AtLeastSuccessesProbability(10, 11, 0.3L), 0);
-  ExpectError([] { (void)BinomialProbability(10, 3, 1.5L); }, HigherMathError::kProbability);
-  ExpectError([] { (void)AtLeastSuccessesProbability(-2, 1, 0.5L); }, HigherMathError::kCounts);
+  ExpectHigherMathError([] { (void)BinomialProbability(10, 3, 1.5L); },
+                        HigherMathError::kProbability);
+  ExpectHigherMathError([] { (void)AtLeastSuccessesProbability(-2, 1, 0.5L); },
+                        HigherMathError::kCounts);
 }
 
 TEST_F(Probability, HypergeometricAndDrawingAgreeWithExactSums) {
@@ -80,15 +64,15 @@ TEST_F(Probability, HypergeometricAndDrawingAgreeWithExactSums) {
     const std::int64_t population = I(h->Numbers("N")[i]);
     const Extended value = HypergeometricTail(population, I(h->Numbers("M")[i]),
                                               I(h->Numbers("n")[i]), I(h->Numbers("lowest")[i]));
-    EXPECT_TRUE(Relative(value, h->Numbers("value")[i], population > 1754 ? 2e-16L : 1e-16L))
+    EXPECT_TRUE(Close(value, h->Numbers("value")[i], population > 1754 ? 2e-16L : 1e-16L))
         << population;
   }
   const ReferenceBlock* miss = Find(blocks, "mean_miss");
   ASSERT_TRUE(miss);
   for (std::size_t i = 0; i < miss->Numbers("b").size(); ++i)
-    EXPECT_TRUE(Relative(MeanMissProbability(I(miss->Numbers("b")[i]), I(miss->Numbers("m")[i]),
-                                             I(miss->Numbers("t")[i])),
-                         miss->Numbers("value")[i], 1e-16L))
+    EXPECT_TRUE(Close(MeanMissProbability(I(miss->Numbers("b")[i]), I(miss->Numbers("m")[i]),
+                                          I(miss->Numbers("t")[i])),
+                      miss->Numbers("value")[i], 1e-16L))
         << i;
   for (const char* name : {"ordered_draw", "all_different", "central_binomial"}) {
     const ReferenceBlock* block = Find(blocks, name);
@@ -103,20 +87,20 @@ TEST_F(Probability, HypergeometricAndDrawingAgreeWithExactSums) {
       else
         actual = CentralBinomialRatio(I(block->Numbers("f")[i]));
       // Products of many ratios: one rounding per factor.
-      EXPECT_TRUE(Relative(actual, value[i], 1e-14L)) << name << " " << i;
+      EXPECT_TRUE(Close(actual, value[i], 1e-14L)) << name << " " << i;
     }
   }
 }
 
 TEST_F(Probability, CountsThatDoNotFitAreRefused) {
-  ExpectError([] { (void)HypergeometricTail(10, 11, 3, 0); }, HigherMathError::kCounts);
-  ExpectError([] { (void)HypergeometricTail(10, 3, 12, 0); }, HigherMathError::kCounts);
-  ExpectError([] { (void)MeanMissProbability(5, 6, 1); }, HigherMathError::kCounts);
-  ExpectError([] { (void)MeanMissProbability(2000000000, 1, 100000000); },
-              HigherMathError::kTooLarge);
-  ExpectError([] { (void)OrderedDrawProbability(3, 4); }, HigherMathError::kCounts);
-  ExpectError([] { (void)AllDifferentProbability(3, 0); }, HigherMathError::kCounts);
-  ExpectError([] { (void)CentralBinomialRatio(0); }, HigherMathError::kCounts);
+  ExpectHigherMathError([] { (void)HypergeometricTail(10, 11, 3, 0); }, HigherMathError::kCounts);
+  ExpectHigherMathError([] { (void)HypergeometricTail(10, 3, 12, 0); }, HigherMathError::kCounts);
+  ExpectHigherMathError([] { (void)MeanMissProbability(5, 6, 1); }, HigherMathError::kCounts);
+  ExpectHigherMathError([] { (void)MeanMissProbability(2000000000, 1, 100000000); },
+                        HigherMathError::kTooLarge);
+  ExpectHigherMathError([] { (void)OrderedDrawProbability(3, 4); }, HigherMathError::kCounts);
+  ExpectHigherMathError([] { (void)AllDifferentProbability(3, 0); }, HigherMathError::kCounts);
+  ExpectHigherMathError([] { (void)CentralBinomialRatio(0); }, HigherMathError::kCounts);
   // Beyond the factorial range a count gives its probability, not 0 or −1.
   EXPECT_GT(HypergeometricTail(1000000, 500000, 10, 5), 0.6L);
   EXPECT_EQ(OrderedDrawProbability(10, 0), 1);
@@ -137,15 +121,13 @@ TEST_F(Probability, NormalProbabilityAndDensity) {
     const Extended mean = b->Numbers("mean")[i], sd = b->Numbers("sd")[i];
     const Extended lower = b->Numbers("lower")[i], upper = b->Numbers("upper")[i];
     // Far tails too: ±1e10 as "infinity" gives 1, not the 0 of a coarse quadrature.
-    EXPECT_TRUE(
-        Relative(NormalProbability(mean, sd, lower, upper), b->Numbers("between")[i], 1e-16L))
+    EXPECT_TRUE(Close(NormalProbability(mean, sd, lower, upper), b->Numbers("between")[i], 1e-16L))
         << i;
-    EXPECT_TRUE(Relative(NormalDensity(mean, sd, upper), b->Numbers("density_upper")[i], 1e-16L))
-        << i;
+    EXPECT_TRUE(Close(NormalDensity(mean, sd, upper), b->Numbers("density_upper")[i], 1e-16L)) << i;
   }
   EXPECT_NEAR(double(NormalDensity(0, 1, 0)), 0.398942280401433, 1e-15);
   EXPECT_THROW((void)NormalProbability(0, 0, -1, 1), EZeroDivide);
-  ExpectError([] { (void)NormalProbability(0, -1, -1, 1); }, HigherMathError::kDeviation);
+  ExpectHigherMathError([] { (void)NormalProbability(0, -1, -1, 1); }, HigherMathError::kDeviation);
 }
 
 TEST_F(Probability, PearsonCurveAgreesWithTheGammaQuantiles) {
@@ -157,14 +139,17 @@ TEST_F(Probability, PearsonCurveAgreesWithTheGammaQuantiles) {
     ASSERT_EQ(x.size(), curve.size());
     for (std::size_t i = 0; i < curve.size(); ++i) {
       EXPECT_EQ(curve[i].percent, kPearsonPercents[i]);
-      EXPECT_TRUE(Relative(curve[i].x, x[i], 1e-15L)) << double(block.Number("cs")) << " " << i;
+      EXPECT_TRUE(Close(curve[i].x, x[i], 1e-15L)) << double(block.Number("cs")) << " " << i;
     }
   }
   EXPECT_TRUE(PearsonSkewTooSmall(0.5L, 0.99L));
   EXPECT_FALSE(PearsonSkewTooSmall(0.5L, 1));
-  ExpectError([] { (void)PearsonIIICurve(1000, 0.5L, 0.8L); }, HigherMathError::kPearsonSkew);
-  ExpectError([] { (void)PearsonIIICurve(0, 0.5L, 1.2L); }, HigherMathError::kPearsonParameters);
-  ExpectError([] { (void)PearsonIIICurve(1000, 0, 0); }, HigherMathError::kPearsonParameters);
+  ExpectHigherMathError([] { (void)PearsonIIICurve(1000, 0.5L, 0.8L); },
+                        HigherMathError::kPearsonSkew);
+  ExpectHigherMathError([] { (void)PearsonIIICurve(0, 0.5L, 1.2L); },
+                        HigherMathError::kPearsonParameters);
+  ExpectHigherMathError([] { (void)PearsonIIICurve(1000, 0, 0); },
+                        HigherMathError::kPearsonParameters);
 }
 
 }  // namespace
