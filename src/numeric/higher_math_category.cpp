@@ -39,13 +39,14 @@ EvalServices Services(ItemRow& row) {
   return EvalServices::Of(row.Bench());
 }
 
-// The formula compiled with the row's parameters as a, b, c, …, evaluated at x.
-Extended EvaluateAt(ItemRow& row, const std::string& formula, Extended x) {
+// The formula's value with the row's parameters as a, b, c, …
+Extended Evaluate(ItemRow& row, const std::string& formula) {
   RealFormula compiled(Services(row), formula);
   if (!compiled.Ok()) throw FormulaRejected{};
-  return compiled.EvaluateXYZ(row.Params(), x, 0, 0);
+  return compiled.EvaluateXYZ(row.Params(), 0, 0, 0);
 }
 
+// y = f(x) with the row's parameters as a, b, c, …
 CurveFunction CurveOf(ItemRow& row, RealFormula& compiled) {
   if (!compiled.Ok()) throw FormulaRejected{};
   return [&row, &compiled](Extended x) { return compiled.EvaluateXYZ(row.Params(), x, 0, 0); };
@@ -58,37 +59,33 @@ std::int64_t Whole(const ItemRow& row, int i) {
   return static_cast<std::int64_t>(value);
 }
 
-std::string Value(ItemRow& row, Extended value) {
-  return row.Real(value);
-}
-
 // --- probabilities ---
 
 std::string NormalProbabilityItem(ItemRow& row) {
-  return Value(row, NormalProbability(row.P(0), row.P(1), row.P(2), row.P(3)));
+  return row.Real(NormalProbability(row.P(0), row.P(1), row.P(2), row.P(3)));
 }
 
 std::string BinomialItem(ItemRow& row) {
-  return Value(row, BinomialProbability(Whole(row, 0), Whole(row, 1), row.P(2)));
+  return row.Real(BinomialProbability(Whole(row, 0), Whole(row, 1), row.P(2)));
 }
 
 std::string AtLeastItem(ItemRow& row) {
-  return Value(row, AtLeastSuccessesProbability(Whole(row, 0), Whole(row, 1), row.P(2)));
+  return row.Real(AtLeastSuccessesProbability(Whole(row, 0), Whole(row, 1), row.P(2)));
 }
 
 std::string MeanMissItem(ItemRow& row) {
   const std::int64_t b = Whole(row, 0);
   const Extended share = std::trunc(static_cast<Extended>(b) * row.P(2));
   if (!(std::fabs(share) <= kMaxWhole)) throw EHigherMathError(HigherMathError::kTooLarge);
-  return Value(row, MeanMissProbability(b, Whole(row, 1), static_cast<std::int64_t>(share)));
+  return row.Real(MeanMissProbability(b, Whole(row, 1), static_cast<std::int64_t>(share)));
 }
 
 std::string HypergeometricItem(ItemRow& row) {
-  return Value(row, HypergeometricTail(Whole(row, 0), Whole(row, 1), Whole(row, 2), Whole(row, 3)));
+  return row.Real(HypergeometricTail(Whole(row, 0), Whole(row, 1), Whole(row, 2), Whole(row, 3)));
 }
 
 std::string OrderedDrawItem(ItemRow& row) {
-  return Value(row, OrderedDrawProbability(Whole(row, 0), Whole(row, 1)));
+  return row.Real(OrderedDrawProbability(Whole(row, 0), Whole(row, 1)));
 }
 
 // Cs, asked for again once when it is below 2 Cv; the answer replaces the cell.
@@ -123,42 +120,42 @@ std::string PearsonItem(ItemRow& row) {
 }
 
 std::string NormalDensityItem(ItemRow& row) {
-  return Value(row, NormalDensity(row.P(0), row.P(1), row.P(2)));
+  return row.Real(NormalDensity(row.P(0), row.P(1), row.P(2)));
 }
 
 std::string NoneOfItem(ItemRow& row) {
-  return Value(row, 1 - std::pow(row.P(1), static_cast<Extended>(Whole(row, 0))));
+  return row.Real(1 - std::pow(row.P(1), static_cast<Extended>(Whole(row, 0))));
 }
 
 std::string AllDifferentItem(ItemRow& row) {
-  return Value(row, AllDifferentProbability(row.StrictInt(kFirstParamCol),
-                                            row.StrictInt(kFirstParamCol + 1)));
+  return row.Real(
+      AllDifferentProbability(row.StrictInt(kFirstParamCol), row.StrictInt(kFirstParamCol + 1)));
 }
 
 std::string BirthdayItem(ItemRow& row) {
-  return Value(row, BirthdayProbability(row.StrictInt(kFirstParamCol)));
+  return row.Real(BirthdayProbability(row.StrictInt(kFirstParamCol)));
 }
 
 std::string CentralBinomialItem(ItemRow& row) {
-  return Value(row, CentralBinomialRatio(row.StrictInt(kFirstParamCol)));
+  return row.Real(CentralBinomialRatio(row.StrictInt(kFirstParamCol)));
 }
 
 // --- integrals ---
 
 std::string CurveLengthItem(ItemRow& row) {
   RealFormula curve(Services(row), row.Cell(3));
-  return Value(row, CurveLength(CurveOf(row, curve), row.P(0), row.P(1)));
+  return row.Real(CurveLength(CurveOf(row, curve), row.P(0), row.P(1)));
 }
 
 std::string CurveAreaItem(ItemRow& row) {
   RealFormula curve(Services(row), row.Cell(3));
-  return Value(row, CurveArea(CurveOf(row, curve), row.P(0), row.P(1)));
+  return row.Real(CurveArea(CurveOf(row, curve), row.P(0), row.P(1)));
 }
 
 std::string SplineIntegralItem(ItemRow& row) {
   const std::vector<Extended> x = SplitReals(row.Cell(kFirstParamCol), ';');
   const std::vector<Extended> y = SplitReals(row.Cell(kFirstParamCol + 1), ';');
-  return Value(row, SplineIntegral(x, y));
+  return row.Real(SplineIntegral(x, y));
 }
 
 // The nested ff integral with `steps` midpoints in each direction.
@@ -172,34 +169,34 @@ std::string DoubleIntegralText(ItemRow& row, int steps) {
 // The midpoint rule errs by c·h² + O(h⁴): two step widths, extrapolated, give the digits that
 // 1000 steps alone would get wrong from the seventh decimal on.
 std::string DoubleIntegralItem(ItemRow& row) {
-  const Extended coarse = EvaluateAt(row, DoubleIntegralText(row, kDoubleIntegralSteps / 2), 0);
-  const Extended fine = EvaluateAt(row, DoubleIntegralText(row, kDoubleIntegralSteps), 0);
-  return Value(row, fine + (fine - coarse) / 3);
+  const Extended coarse = Evaluate(row, DoubleIntegralText(row, kDoubleIntegralSteps / 2));
+  const Extended fine = Evaluate(row, DoubleIntegralText(row, kDoubleIntegralSteps));
+  return row.Real(fine + (fine - coarse) / 3);
 }
 
 std::string EllipticItem(ItemRow& row) {
   if (!(std::fabs(row.P(0)) < 1)) throw EHigherMathError(HigherMathError::kEllipticModulus);
-  const Extended k = EvaluateAt(row, kEllipticK, 0);
-  const Extended e = EvaluateAt(row, kEllipticE, 0);
+  const Extended k = Evaluate(row, kEllipticK);
+  const Extended e = Evaluate(row, kEllipticE);
   return row.Real(k) + ";" + row.Real(e);
 }
 
 // --- special functions and constants ---
 
 std::string BesselItem(ItemRow& row) {
-  return Value(row, BesselJ(row.P(0), row.P(1)));
+  return row.Real(BesselJ(row.P(0), row.P(1)));
 }
 
 std::string GammaItem(ItemRow& row) {
-  return Value(row, GammaFunction(row.P(0)));
+  return row.Real(GammaFunction(row.P(0)));
 }
 
 std::string BetaItem(ItemRow& row) {
-  return Value(row, BetaFunction(row.P(0), row.P(1)));
+  return row.Real(BetaFunction(row.P(0), row.P(1)));
 }
 
 std::string ESeriesItem(ItemRow& row) {
-  return Value(row, ExponentialSeries(Whole(row, 0)));
+  return row.Real(ExponentialSeries(Whole(row, 0)));
 }
 
 std::string PiItem(ItemRow& row) {
@@ -211,11 +208,11 @@ std::string PiItem(ItemRow& row) {
 }
 
 std::string EulerItem(ItemRow& row) {
-  return Value(row, EulerConstantApproximation(Whole(row, 0)));
+  return row.Real(EulerConstantApproximation(Whole(row, 0)));
 }
 
 std::string LegendreItem(ItemRow& row) {
-  return Value(row, AssociatedLegendre(Whole(row, 0), Whole(row, 1), row.P(2)));
+  return row.Real(AssociatedLegendre(Whole(row, 0), Whole(row, 1), row.P(2)));
 }
 
 using HigherMathItem = ItemEntry<std::string (*)(ItemRow&)>;

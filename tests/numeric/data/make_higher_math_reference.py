@@ -70,7 +70,8 @@ for nu in orders:
         rows.append((nu, x, mp.besselj(mp.mpf(nu), mp.mpf(x))))
 # Orders above x beyond the series range, and negative x for whole orders.
 for nu, x in [(50.0, 40.0), (100.5, 60.0), (200.0, 100.0), (1000.0, 500.0), (36.0, 35.5),
-              (5000.25, 4000.0), (3.0, -2.0), (4.0, -7.5), (-5.0, -40.0), (1.0, -100.0)]:
+              (5000.25, 4000.0), (-100.5, 40.0), (-60.25, 36.0), (3.0, -2.0), (4.0, -7.5),
+              (-5.0, -40.0), (1.0, -100.0)]:
     rows.append((nu, x, mp.besselj(mp.mpf(nu), mp.mpf(x))))
 out += table("bessel", ["nu", "x"], rows, ["value"])
 
