@@ -7,7 +7,9 @@
 #include "discrete/integer_arithmetic.h"
 #include "discrete/misc_calculations.h"
 #include "numeric/array_stats_category.h"
+#include "numeric/higher_math_category.h"
 #include "numeric/linear_algebra_category.h"
+#include "numeric/multivariate_category.h"
 #include "numeric/nonlinear_category.h"
 #include "numeric/ode_category.h"
 #include "numeric/regression_category.h"
@@ -19,7 +21,7 @@ const std::array<CategoryEntry, kCategoryCount> kCategoryTable = {{
     {"平面解析几何", nullptr},
     {"数组统计", HandleArrayStatistics},
     {"一元回归插值", HandleRegressionInterpolation},
-    {"多元回归插值", nullptr},
+    {"多元回归插值", HandleMultivariateRegression},
     {"常用公式计算", nullptr},
     {"整数运算", HandleIntegerArithmetic},
     {"趣味计算", nullptr},
@@ -35,7 +37,7 @@ const std::array<CategoryEntry, kCategoryCount> kCategoryTable = {{
     {"函数与曲线", nullptr},
     {"通用计算", HandleGeneralCalculation},
     {"空间解析几何", nullptr},
-    {"高等数学", nullptr},
+    {"高等数学", HandleHigherMathematics},
 }};
 
 const std::array<const char*, kCategoryCount> kRadioItems = {
