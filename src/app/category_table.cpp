@@ -6,6 +6,7 @@
 #include "discrete/general_calculation.h"
 #include "discrete/integer_arithmetic.h"
 #include "discrete/misc_calculations.h"
+#include "geometry/vector_operations.h"
 #include "numeric/array_stats_category.h"
 #include "numeric/linear_algebra_category.h"
 #include "numeric/nonlinear_category.h"
@@ -28,7 +29,7 @@ const std::array<CategoryEntry, kCategoryCount> kCategoryTable = {{
     {"非线性方程", HandleNonlinearEquations},
     {"微分方程组", HandleOdeSystem},
     {"表格计算", nullptr},
-    {"矢量运算", nullptr},
+    {"矢量运算", HandleVectorOperations},
     {"数独幻方八皇后", nullptr},
     {"线性规划", nullptr},
     {"控制系统仿真", nullptr},
