@@ -6,6 +6,7 @@
 #include "discrete/general_calculation.h"
 #include "discrete/integer_arithmetic.h"
 #include "discrete/misc_calculations.h"
+#include "formulas/functions_curves.h"
 #include "geometry/vector_operations.h"
 #include "numeric/array_stats_category.h"
 #include "numeric/linear_algebra_category.h"
@@ -33,7 +34,7 @@ const std::array<CategoryEntry, kCategoryCount> kCategoryTable = {{
     {"数独幻方八皇后", nullptr},
     {"线性规划", nullptr},
     {"控制系统仿真", nullptr},
-    {"函数与曲线", nullptr},
+    {"函数与曲线", HandleFunctionsCurves},
     {"通用计算", HandleGeneralCalculation},
     {"空间解析几何", nullptr},
     {"高等数学", nullptr},
