@@ -6,6 +6,8 @@
 #include "discrete/general_calculation.h"
 #include "discrete/integer_arithmetic.h"
 #include "discrete/misc_calculations.h"
+#include "formulas/functions_curves.h"
+#include "geometry/vector_operations.h"
 #include "numeric/array_stats_category.h"
 #include "numeric/higher_math_category.h"
 #include "numeric/linear_algebra_category.h"
@@ -30,11 +32,11 @@ const std::array<CategoryEntry, kCategoryCount> kCategoryTable = {{
     {"非线性方程", HandleNonlinearEquations},
     {"微分方程组", HandleOdeSystem},
     {"表格计算", nullptr},
-    {"矢量运算", nullptr},
+    {"矢量运算", HandleVectorOperations},
     {"数独幻方八皇后", nullptr},
     {"线性规划", nullptr},
     {"控制系统仿真", nullptr},
-    {"函数与曲线", nullptr},
+    {"函数与曲线", HandleFunctionsCurves},
     {"通用计算", HandleGeneralCalculation},
     {"空间解析几何", nullptr},
     {"高等数学", HandleHigherMathematics},
