@@ -103,7 +103,7 @@ TEST(ZarnixCli, UnusableArgumentsExitWithStatusTwo) {
                                              {"decimals:many"},
                                              {"--screen", "wide"},
                                              {"--no-such-option"},
-                                             {"plot:out.png"}}) {
+                                             {"plot:out.gif"}}) {
     const CliRun run = RunZarnixCli(args);
     EXPECT_EQ(run.status, 2) << args[0];
     EXPECT_FALSE(run.err.empty()) << args[0];
