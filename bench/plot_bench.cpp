@@ -92,8 +92,8 @@ Worksheet RegressionSheet() {
   grid.SetColCount(12);
   grid.SetRowCount(28 + 502);
   grid.SetCell(0, 5, "双击以下回归公式看图象");
-  const char* formulas[] = {"a+b*x",       "a*x^b",       "1/(a+b*x)", "x/(a*x+b)",  "a+b*ln(x)",
-                            "a+b*exp(-x)", "a+b/x",       "a+b*x^2",   "a+b*x+c*x^2"};
+  const char* formulas[] = {"a+b*x",       "a*x^b", "1/(a+b*x)", "x/(a*x+b)",  "a+b*ln(x)",
+                            "a+b*exp(-x)", "a+b/x", "a+b*x^2",   "a+b*x+c*x^2"};
   for (int i = 0; i < 9; ++i) {
     grid.SetCell(0, 6 + i, formulas[i]);
     grid.SetCell(1, 6 + i, "1.5");
@@ -124,8 +124,8 @@ void BM_RegressionCurves(benchmark::State& state) {
   int puzzleMode = 9;
   std::string timing;
   RasterCanvas canvas(kWidth, kHeight);
-  Workbench bench{grid, answer, format, 8, dataList, ui, &canvas, paths, clock, random, puzzleMode,
-                  timing};
+  Workbench bench{grid,    answer, format, 8,      dataList,   ui,
+                  &canvas, paths,  clock,  random, puzzleMode, timing};
   const PlotPorts ports{canvas, ui, PlotGeometryForScreen({1024, 768})};
   const std::string curves = IntToStr(state.range(0));
   for (auto _ : state) {

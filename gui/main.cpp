@@ -69,7 +69,8 @@ int main(int argc, char** argv) {
 
   zarnix::MainWindow window(OptionsFrom(parser, QGuiApplication::primaryScreen()));
   if (parser.isSet(QStringLiteral("picture"))) {
-    const std::filesystem::path picture = zarnix::PathFromQt(parser.value(QStringLiteral("picture")));
+    const std::filesystem::path picture =
+        zarnix::PathFromQt(parser.value(QStringLiteral("picture")));
     // After the first show, which loads the start-up picture.
     QTimer::singleShot(500, &window, [&window, picture] {
       window.Form().OpenPictureFile(picture);

@@ -5,13 +5,13 @@
 #include <new>
 
 #include "base/canvas.h"
-#include "base/recording_canvas.h"
 #include "base/clock.h"
 #include "base/convert.h"
 #include "base/errors.h"
 #include "base/format.h"
 #include "base/fpu.h"
 #include "base/gbk.h"
+#include "base/recording_canvas.h"
 #include "base/textfile.h"
 #include "sheet/text_utils.h"
 #include "tablefile/dbf.h"

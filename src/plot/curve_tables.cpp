@@ -23,7 +23,7 @@ constexpr const char* kPlotMarker = "双击此格看图像";
 constexpr const char* kFormulaMarker = "双击以下回归公式看图象";
 constexpr const char* kPointMarker = "x(双击此格看图像)";
 constexpr const char* kEndOfItems = "***";
-constexpr int kSplinePoints = 500;      // the spline table's intervals
+constexpr int kSplinePoints = 500;  // the spline table's intervals
 constexpr int kMaxRegressionCurves = 9;
 constexpr int kMaxPointCurves = 8;
 constexpr int kMaxPointValues = 101;
@@ -285,7 +285,7 @@ PlotOutcome PlotPointLists(Workbench& bench, const PlotPorts& ports) {
     return PlotOutcome::kRefused;
   }
   return PlotBlock(ports, grid, s + 1, std::min(curves, kMaxPointCurves)) ? PlotOutcome::kPlotted
-                                                                         : PlotOutcome::kRefused;
+                                                                          : PlotOutcome::kRefused;
 }
 
 }  // namespace zarnix

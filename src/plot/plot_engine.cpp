@@ -36,9 +36,8 @@ Extended PowerOfTen(int exponent) {
 
 int Far(Extended pixel) {
   if (std::isnan(pixel)) return kFarCoordinate;
-  return static_cast<int>(
-      std::clamp(std::nearbyint(pixel), static_cast<Extended>(-kFarCoordinate),
-                 static_cast<Extended>(kFarCoordinate)));
+  return static_cast<int>(std::clamp(std::nearbyint(pixel), static_cast<Extended>(-kFarCoordinate),
+                                     static_cast<Extended>(kFarCoordinate)));
 }
 
 // Single precision; values beyond its range become infinite.
@@ -315,8 +314,8 @@ std::optional<PlotScale> ReadScaleAnswer(std::string answer, const PlotScale& de
 }
 
 int PixelColumn(const PlotScale& scale, Extended x) {
-  return Far(PlotGeometry::kLeft + PlotGeometry::kCell *
-                                       (x - static_cast<Extended>(scale.x0)) / scale.dx);
+  return Far(PlotGeometry::kLeft +
+             PlotGeometry::kCell * (x - static_cast<Extended>(scale.x0)) / scale.dx);
 }
 
 int PixelRow(const PlotScale& scale, const PlotGeometry& geometry, Extended y) {

@@ -122,8 +122,12 @@ std::optional<RgbaImage> DecodeIco(std::string_view bytes) {
   for (std::uint32_t i = 0; i < count; ++i) {
     const std::size_t entry = 6 + 16 * i;
     // A size byte of 0 means 256.
-    const long long w = static_cast<std::uint8_t>(bytes[entry]) == 0 ? 256 : static_cast<std::uint8_t>(bytes[entry]);
-    const long long h = static_cast<std::uint8_t>(bytes[entry + 1]) == 0 ? 256 : static_cast<std::uint8_t>(bytes[entry + 1]);
+    const long long w = static_cast<std::uint8_t>(bytes[entry]) == 0
+                            ? 256
+                            : static_cast<std::uint8_t>(bytes[entry]);
+    const long long h = static_cast<std::uint8_t>(bytes[entry + 1]) == 0
+                            ? 256
+                            : static_cast<std::uint8_t>(bytes[entry + 1]);
     const long long score = (w * h) * 64 + Le16(bytes, entry + 6);
     if (score > bestScore) {
       bestScore = score;
@@ -169,7 +173,8 @@ std::optional<RgbaImage> DecodeIco(std::string_view bytes) {
   for (int y = 0; y < height; ++y) {
     const std::size_t maskRow = maskStart + maskStride * (height - 1 - y);
     for (int x = 0; x < width; ++x) {
-      const bool transparent = (static_cast<std::uint8_t>(image[maskRow + x / 8]) >> (7 - x % 8)) & 1;
+      const bool transparent =
+          (static_cast<std::uint8_t>(image[maskRow + x / 8]) >> (7 - x % 8)) & 1;
       if (transparent) decoded->pixels[(static_cast<std::size_t>(y) * width + x) * 4 + 3] = 0;
     }
   }

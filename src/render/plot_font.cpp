@@ -52,8 +52,8 @@ PlotFont::PlotFont() {
   }
   if (!face_ || cairo_font_face_status(face_) != CAIRO_STATUS_SUCCESS) {
     if (face_) cairo_font_face_destroy(face_);
-    face_ = cairo_toy_font_face_create("sans-serif", CAIRO_FONT_SLANT_NORMAL,
-                                       CAIRO_FONT_WEIGHT_NORMAL);
+    face_ =
+        cairo_toy_font_face_create("sans-serif", CAIRO_FONT_SLANT_NORMAL, CAIRO_FONT_WEIGHT_NORMAL);
     file_.clear();
   }
   options_ = cairo_font_options_create();

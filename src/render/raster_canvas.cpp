@@ -118,7 +118,8 @@ void RasterCanvas::DrawPicture(cairo_t* cr) {
 
 cairo_surface_t* RasterCanvas::Rendered() {
   if (Kind() == PictureKind::kPicture && picture_) return picture_.get();
-  const bool sameSize = plotRaster_ && cairo_image_surface_get_width(plotRaster_.get()) == Width() &&
+  const bool sameSize = plotRaster_ &&
+                        cairo_image_surface_get_width(plotRaster_.get()) == Width() &&
                         cairo_image_surface_get_height(plotRaster_.get()) == Height();
   if (sameSize && rasterRevision_ == Revision()) return plotRaster_.get();
   if (!sameSize)
@@ -155,8 +156,8 @@ void RasterCanvas::SaveImage(const std::filesystem::path& path) {
   bool written = false;
   if (extension == ".svg") {
     const PictureInfo picture = Picture();
-    cairo_surface_t* svg = cairo_svg_surface_create_for_stream(WriteToStream, &out, picture.width,
-                                                               picture.height);
+    cairo_surface_t* svg =
+        cairo_svg_surface_create_for_stream(WriteToStream, &out, picture.width, picture.height);
     cairo_t* cr = cairo_create(svg);
     DrawPicture(cr);
     cairo_destroy(cr);
@@ -164,8 +165,8 @@ void RasterCanvas::SaveImage(const std::filesystem::path& path) {
     written = cairo_surface_status(svg) == CAIRO_STATUS_SUCCESS;
     cairo_surface_destroy(svg);
   } else if (extension == ".png") {
-    written = cairo_surface_write_to_png_stream(Rendered(), WriteToStream, &out) ==
-              CAIRO_STATUS_SUCCESS;
+    written =
+        cairo_surface_write_to_png_stream(Rendered(), WriteToStream, &out) == CAIRO_STATUS_SUCCESS;
   } else {
     cairo_surface_t* surface = Rendered();
     const int width = cairo_image_surface_get_width(surface);

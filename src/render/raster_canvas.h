@@ -57,8 +57,8 @@ class RasterCanvas : public RecordingCanvas {
   void DrawPicture(cairo_t* cr);
 
   PlotFont font_;
-  Surface picture_;      // an opened picture file
-  Surface plotRaster_;   // the plot replayed
+  Surface picture_;     // an opened picture file
+  Surface plotRaster_;  // the plot replayed
   std::uint64_t rasterRevision_ = ~std::uint64_t{0};
 };
 

@@ -63,8 +63,8 @@ class PlotCli : public TempDirTest {
 };
 
 TEST_F(PlotCli, ArrayStatisticsBlockToPngBmpAndSvg) {
-  const auto json = Run({U("select:数组统计"), "goto:0,6", "dblclick", "plot:s.png", "plot:s.bmp",
-                         "plot:s.svg"});
+  const auto json =
+      Run({U("select:数组统计"), "goto:0,6", "dblclick", "plot:s.png", "plot:s.bmp", "plot:s.svg"});
   EXPECT_EQ(json["page"], "image");
   EXPECT_EQ(json["image"]["kind"], "plot");
   EXPECT_EQ(json["image"]["width"], 1008);
@@ -152,8 +152,8 @@ TEST_F(PlotCli, DifferentialEquationsBlockAsSvg) {
 }
 
 TEST_F(PlotCli, SavedPlotsGetFreshNumberedNames) {
-  const auto json = Run({"savepicture", U("select:数组统计"), "goto:0,6", "dblclick", "savepicture",
-                         "savepicture"});
+  const auto json = Run(
+      {"savepicture", U("select:数组统计"), "goto:0,6", "dblclick", "savepicture", "savepicture"});
   const std::vector<std::string> messages = Messages(json);
   ASSERT_EQ(messages.size(), 3u);
   EXPECT_EQ(messages[0], U("非曲线图像不保存"));
@@ -164,8 +164,9 @@ TEST_F(PlotCli, SavedPlotsGetFreshNumberedNames) {
   for (const std::string& name : {first, second}) {
     EXPECT_EQ(name.size(), 3 + U("图象.bmp").size()) << name;
     EXPECT_EQ(name.substr(3), U("图象.bmp"));
-    EXPECT_EQ(Read(dir_ / std::filesystem::path(std::u8string(name.begin(), name.end()))).substr(0, 2),
-              "BM");
+    EXPECT_EQ(
+        Read(dir_ / std::filesystem::path(std::u8string(name.begin(), name.end()))).substr(0, 2),
+        "BM");
   }
   EXPECT_EQ(messages[1], U("已保存为：") + (dir_ / first).string());
 }

@@ -112,7 +112,8 @@ TEST_F(ImagePageTest, DoubleClickPlotsSaveAndOpen) {
   ASSERT_EQ(shown.size(), QSize(Form().Image1().Width(), Form().Image1().Height()));
   RasterCanvas& canvas = const_cast<RasterCanvas&>(Canvas());
   for (const QPoint at : {QPoint(60, 25), QPoint(70, 35), QPoint(620, 425), QPoint(655, 53)})
-    EXPECT_EQ(shown.pixel(at) & 0xFFFFFF, canvas.PixelAt(at.x(), at.y())) << at.x() << "," << at.y();
+    EXPECT_EQ(shown.pixel(at) & 0xFFFFFF, canvas.PixelAt(at.x(), at.y()))
+        << at.x() << "," << at.y();
   EXPECT_EQ(canvas.PixelAt(655, 53), 0xFF0000u);  // the legend's line of curve 1
 
   QTest::mouseClick(window_->Image()->SaveButton(), Qt::LeftButton);

@@ -34,7 +34,8 @@ class CurveTablesTest : public PlotTest {
     grid.SetRowCount(static_cast<int>(rows.size()) + 6);
     grid.SetFixedRows(2);
     for (int r = 0; r < static_cast<int>(rows.size()); ++r)
-      for (int c = 0; c < static_cast<int>(rows[r].size()); ++c) grid.SetCell(c + 1, r + 2, rows[r][c]);
+      for (int c = 0; c < static_cast<int>(rows[r].size()); ++c)
+        grid.SetCell(c + 1, r + 2, rows[r][c]);
     endRow = static_cast<int>(rows.size()) + 2;
     grid.SetCell(1, endRow, "***");
   }
@@ -217,7 +218,8 @@ TEST_F(CurveTablesTest, ParametricPairGivesTheSameCircle) {
   ui.QueueAnswer("100");
   ASSERT_EQ(Functions(), PlotOutcome::kPlotted);
   std::vector<std::string> polar;
-  for (int r = endRow + 2; r < grid.RowCount(); ++r) polar.push_back(grid.Cell(1, r) + "," + grid.Cell(2, r));
+  for (int r = endRow + 2; r < grid.RowCount(); ++r)
+    polar.push_back(grid.Cell(1, r) + "," + grid.Cell(2, r));
   EXPECT_EQ(parametric.size(), 101u);
   EXPECT_EQ(parametric, polar);
 }

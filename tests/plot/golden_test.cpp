@@ -25,7 +25,8 @@ class GoldenTest : public PlotTest {
   }
 
   void Compare(const std::string& name) {
-    const std::filesystem::path golden = std::filesystem::path(ZARNIX_TEST_DATA_DIR) / (name + ".png");
+    const std::filesystem::path golden =
+        std::filesystem::path(ZARNIX_TEST_DATA_DIR) / (name + ".png");
     const char* update = std::getenv("ZARNIX_UPDATE_GOLDEN");
     if (update && std::string(update) == "1") {
       canvas.SaveImage(golden);
@@ -42,11 +43,13 @@ class GoldenTest : public PlotTest {
     if (differing > 0) {
       const auto actual = std::filesystem::temp_directory_path() / ("zarnix_" + name + ".png");
       canvas.SaveImage(actual);
-      ADD_FAILURE() << differing << " pixels differ from " << golden << "; this run drew " << actual;
+      ADD_FAILURE() << differing << " pixels differ from " << golden << "; this run drew "
+                    << actual;
     }
   }
 
-  static std::vector<Extended> Of(const std::vector<Extended>& xs, Extended (*f)(Extended, int), int s) {
+  static std::vector<Extended> Of(const std::vector<Extended>& xs, Extended (*f)(Extended, int),
+                                  int s) {
     std::vector<Extended> ys;
     for (Extended x : xs) ys.push_back(f(x, s));
     return ys;
@@ -55,7 +58,9 @@ class GoldenTest : public PlotTest {
 
 TEST_F(GoldenTest, SineCurve) {
   const auto xs = Range(0, 10, 0.25L);
-  Block(3, "x(双击此格看图像)", xs, {"y=sin(x)"}, {Of(xs, [](Extended x, int) { return std::sin(x); }, 0)});
+  Block(3, "x(双击此格看图像)", xs, {"y=sin(x)"},
+        {Of(
+            xs, [](Extended x, int) { return std::sin(x); }, 0)});
   ASSERT_TRUE(PlotAtMarkerRow(Ports(), grid));
   Compare("sine");
 }
@@ -66,7 +71,8 @@ TEST_F(GoldenTest, TenCurvesTheTenthBlack) {
   std::vector<std::vector<Extended>> ys;
   for (int s = 1; s <= 10; ++s) {
     names.push_back("y" + IntToStr(s));
-    ys.push_back(Of(xs, [](Extended x, int k) { return std::sin(x) + k * 0.4L; }, s));
+    ys.push_back(Of(
+        xs, [](Extended x, int k) { return std::sin(x) + k * 0.4L; }, s));
   }
   Block(3, "T", xs, names, ys);
   ASSERT_TRUE(PlotAtMarkerRow(Ports(), grid));
@@ -75,7 +81,9 @@ TEST_F(GoldenTest, TenCurvesTheTenthBlack) {
 
 TEST_F(GoldenTest, ClippedCurve) {
   const auto xs = Range(-2, 10, 0.5L);
-  Block(3, "x", xs, {"x^2"}, {Of(xs, [](Extended x, int) { return x * x; }, 0)});
+  Block(3, "x", xs, {"x^2"},
+        {Of(
+            xs, [](Extended x, int) { return x * x; }, 0)});
   ui.QueueAnswer("0,0,0.5,1");
   ASSERT_TRUE(PlotAtMarkerRow(Ports(), grid));
   Compare("clipped");

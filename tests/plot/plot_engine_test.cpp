@@ -112,10 +112,10 @@ TEST(PlotScale, AnswersAreReadAsSinglesWithTheCircleRule) {
 
 TEST(PlotScale, AnswersWithoutAUsableStepAreRefused) {
   const PlotScale d = DefaultScale(0, 10, 0, 10, PlotGeometry{});
-  EXPECT_FALSE(ReadScaleAnswer("0,0,0,1", d, false));    // dx 0
-  EXPECT_FALSE(ReadScaleAnswer("0,0,-1,1", d, false));   // negative dx
-  EXPECT_FALSE(ReadScaleAnswer("0,0,1,-1", d, false));   // negative dy
-  EXPECT_FALSE(ReadScaleAnswer("0,0,1", d, false));      // three values
+  EXPECT_FALSE(ReadScaleAnswer("0,0,0,1", d, false));     // dx 0
+  EXPECT_FALSE(ReadScaleAnswer("0,0,-1,1", d, false));    // negative dx
+  EXPECT_FALSE(ReadScaleAnswer("0,0,1,-1", d, false));    // negative dy
+  EXPECT_FALSE(ReadScaleAnswer("0,0,1", d, false));       // three values
   EXPECT_FALSE(ReadScaleAnswer("1e39,0,1,1", d, false));  // beyond single precision
   EXPECT_FALSE(ReadScaleAnswer("0,0,1e39,1", d, false));
   EXPECT_THROW(ReadScaleAnswer("0,0,x,1", d, false), EConvertError);
@@ -359,7 +359,8 @@ TEST_F(PlotEngineTest, PointsWithACaptionInTwoLines) {
   const DisplayList& plot = recorder.Plot();
   auto textAt = [&](int x, int y) -> std::string {
     for (const DisplayOp& op : plot.ops)
-      if (op.kind == DisplayOp::Kind::kText && op.x == x && op.y == y) return plot.texts[op.arg].text;
+      if (op.kind == DisplayOp::Kind::kText && op.x == x && op.y == y)
+        return plot.texts[op.arg].text;
     return "?";
   };
   // The first blank is the 10th byte: the text before it, then the rest from it on.
@@ -370,7 +371,8 @@ TEST_F(PlotEngineTest, PointsWithACaptionInTwoLines) {
   EXPECT_EQ(recorder.Picture().caption, "最短路径: ABCA");
   for (const DisplayText& text : plot.texts) EXPECT_EQ(text.text.find("曲线"), std::string::npos);
   bool blue = false;
-  for (const DisplayOp& op : plot.ops) blue |= op.kind == DisplayOp::Kind::kPen && op.color == 0x0000FF;
+  for (const DisplayOp& op : plot.ops)
+    blue |= op.kind == DisplayOp::Kind::kPen && op.color == 0x0000FF;
   EXPECT_TRUE(blue);
 
   ASSERT_TRUE(PlotPoints(ports, xs, "ab cdefgh", 0x0000FF, ys));  // blank at position 3

@@ -36,7 +36,8 @@ class PlotTest : public ::testing::Test {
     for (std::size_t s = 0; s < names.size(); ++s) {
       grid.SetCell(2 + static_cast<int>(s), marker, names[s]);
       for (std::size_t k = 0; k < xs.size() && k < ys[s].size(); ++k)
-        grid.SetCell(2 + static_cast<int>(s), marker + 1 + static_cast<int>(k), FloatToStr(ys[s][k]));
+        grid.SetCell(2 + static_cast<int>(s), marker + 1 + static_cast<int>(k),
+                     FloatToStr(ys[s][k]));
     }
     for (std::size_t k = 0; k < xs.size(); ++k)
       grid.SetCell(1, marker + 1 + static_cast<int>(k), FloatToStr(xs[k]));

@@ -151,8 +151,8 @@ TEST_F(PictureFileTest, IconWithAPngImage) {
 
 TEST_F(PictureFileTest, BrokenIconsAreNoPictures) {
   const std::string good = Icon(2, 2, 24, IconBitmap24());
-  EXPECT_FALSE(DecodePicture(good.substr(0, 10)));   // directory cut short
-  EXPECT_FALSE(DecodePicture(good.substr(0, 30)));   // image cut short
+  EXPECT_FALSE(DecodePicture(good.substr(0, 10)));  // directory cut short
+  EXPECT_FALSE(DecodePicture(good.substr(0, 30)));  // image cut short
   std::string wrongOffset = good;
   wrongOffset[18] = '\x7F';
   EXPECT_FALSE(DecodePicture(wrongOffset));
@@ -176,8 +176,9 @@ TEST_F(PictureFileTest, TooLargeAPictureIsRefusedBeforeDecoding) {
 }
 
 TEST_F(PictureFileTest, TheShippedStartUpPicture) {
-  const auto path = std::filesystem::path(ZARNIX_TEST_DATA_DIR).parent_path().parent_path().parent_path() /
-                    "data" / "zarnix.jpg";
+  const auto path =
+      std::filesystem::path(ZARNIX_TEST_DATA_DIR).parent_path().parent_path().parent_path() /
+      "data" / "zarnix.jpg";
   const std::optional<RgbaImage> image = DecodePicture(Slurp(path));
   ASSERT_TRUE(image);
   EXPECT_EQ(image->width, 640);
