@@ -64,13 +64,18 @@ void RecordingCanvas::SetPenColor(Color color) {
   Add({DisplayOp::Kind::kPen, 0, 0, 0, 0, color, 0});
 }
 
-void RecordingCanvas::MoveTo(int x, int y) {
+bool RecordingCanvas::PenMovesTo(int& x, int& y) {
   StartDrawing();
   x = Near(x);
   y = Near(y);
-  if (x == penX_ && y == penY_) return;
+  if (x == penX_ && y == penY_) return false;
   penX_ = x;
   penY_ = y;
+  return true;
+}
+
+void RecordingCanvas::MoveTo(int x, int y) {
+  if (!PenMovesTo(x, y)) return;
   // Only the last of several moves matters.
   if (!plot_.ops.empty() && plot_.ops.back().kind == DisplayOp::Kind::kMove) {
     plot_.ops.back().x = x;
@@ -82,13 +87,8 @@ void RecordingCanvas::MoveTo(int x, int y) {
 }
 
 void RecordingCanvas::LineTo(int x, int y) {
-  StartDrawing();
-  x = Near(x);
-  y = Near(y);
   // A line to where the pen stands draws nothing.
-  if (x == penX_ && y == penY_) return;
-  penX_ = x;
-  penY_ = y;
+  if (!PenMovesTo(x, y)) return;
   Add({DisplayOp::Kind::kLine, x, y, 0, 0, 0, 0});
 }
 

@@ -71,6 +71,8 @@ class RecordingCanvas : public Canvas {
 
  private:
   void StartDrawing();
+  // Pulls the point in and moves the pen there; false when it stands there already.
+  bool PenMovesTo(int& x, int& y);
   void Add(const DisplayOp& op);
 
   int width_;

@@ -31,7 +31,9 @@ class ImagePageTest : public ::testing::Test {
   void SetUp() override {
     // The dialog's own widgets, which a test can fill in.
     QCoreApplication::setAttribute(Qt::AA_DontUseNativeDialogs, true);
-    outDir_ = std::filesystem::temp_directory_path() / "zarnix_image_page_test";
+    // One folder per test: ctest runs them side by side.
+    const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
+    outDir_ = std::filesystem::temp_directory_path() / (std::string("zarnix_gui_") + test->name());
     std::filesystem::remove_all(outDir_);
     std::filesystem::create_directories(outDir_);
     FormOptions options;
