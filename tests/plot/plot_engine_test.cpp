@@ -5,7 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cmath>
 
 #include "base/errors.h"
@@ -162,13 +161,6 @@ TEST_F(PlotEngineTest, BlockAsksWithTheDefaultAndDrawsThePlot) {
   bool named = false;
   for (const DisplayText& text : canvas.Plot().texts) named |= text.text == "T";
   EXPECT_TRUE(named);
-}
-
-TEST_F(PlotEngineTest, CancelKeepsTheDefaultScaleAndStillDraws) {
-  Block(3, "x", Range(0, 10, 1), {"y"}, {Range(0, 10, 1)});
-  ASSERT_TRUE(PlotBlock(Ports(), grid, 3, 1));
-  EXPECT_EQ(LastPromptAnswer(), "0.00,-0.01,0.43,0.60");
-  EXPECT_EQ(canvas.Picture().kind, PictureKind::kPlot);
 }
 
 TEST_F(PlotEngineTest, ARefusedAnswerKeepsThePictureAndRowOne) {
@@ -378,20 +370,6 @@ TEST_F(PlotEngineTest, PointsWithACaptionInTwoLines) {
   ASSERT_TRUE(PlotPoints(ports, xs, "ab cdefgh", 0x0000FF, ys));  // blank at position 3
   EXPECT_EQ(textAt(60, kBottom + 40), "ab cdefgh");
   EXPECT_EQ(textAt(60, kBottom + 70), "?");
-}
-
-TEST_F(PlotEngineTest, LabelsKeepTheirDecimalsAndWidth) {
-  RecordingCanvas recorder(kWidth, kHeight);
-  const PlotPorts ports{recorder, ui, geometry};
-  Block(3, "x", Range(0, 10, 1), {"y"}, {Range(0, 10, 1)});
-  ASSERT_TRUE(PlotBlock(ports, grid, 3, 1));
-  std::vector<std::string> texts;
-  for (const DisplayText& text : recorder.Plot().texts) texts.push_back(text.text);
-  // y labels from the bottom: -0.01, 1.19, ...; x labels 0.00, 2.15, ... (dx 0.43).
-  EXPECT_NE(std::find(texts.begin(), texts.end(), "-0.01"), texts.end());
-  EXPECT_NE(std::find(texts.begin(), texts.end(), "1.19"), texts.end());
-  EXPECT_NE(std::find(texts.begin(), texts.end(), "0.00"), texts.end());
-  EXPECT_NE(std::find(texts.begin(), texts.end(), "2.15"), texts.end());
 }
 
 }  // namespace
