@@ -1,5 +1,6 @@
 // zarnix: the desktop window. With --screenshot it writes a PNG of the start-up window and
-// ends, for checking the window's look on a virtual display.
+// ends, for checking the window's look on a virtual display; --picture opens a picture on
+// the image page first.
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QIcon>
@@ -74,6 +75,9 @@ int main(int argc, char** argv) {
   parser.addOption({QStringLiteral("screenshot"),
                     QStringLiteral("Write a PNG of the start-up window and quit."),
                     QStringLiteral("file")});
+  parser.addOption({QStringLiteral("picture"),
+                    QStringLiteral("Open this picture on the image page and show that page."),
+                    QStringLiteral("file")});
   parser.addOption({QStringLiteral("screenshot-delay"),
                     QStringLiteral("Milliseconds before the screenshot (default 2000)."),
                     QStringLiteral("ms"), QStringLiteral("2000")});
@@ -87,6 +91,16 @@ int main(int argc, char** argv) {
   QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("org.zarnix.zarnix")));
 
   zarnix::MainWindow window(OptionsFrom(parser, QGuiApplication::primaryScreen()));
+  if (parser.isSet(QStringLiteral("picture"))) {
+    const std::filesystem::path picture =
+        zarnix::PathFromQt(parser.value(QStringLiteral("picture")));
+    // After the first show, which loads the start-up picture.
+    QTimer::singleShot(500, &window, [&window, picture] {
+      window.Form().OpenPictureFile(picture);
+      window.Form().ActivePage = zarnix::Page::kImage;
+      window.Render();
+    });
+  }
   if (parser.isSet(QStringLiteral("screenshot"))) {
     ScheduleScreenshot(window, parser.value(QStringLiteral("screenshot")),
                        parser.value(QStringLiteral("screenshot-delay")).toInt());
