@@ -51,32 +51,29 @@ void BM_PerfectNumbers31(benchmark::State& state) {
 }
 BENCHMARK(BM_PerfectNumbers31)->Unit(benchmark::kMillisecond);
 
-void BM_AmicableSieve(benchmark::State& state, std::int64_t a, std::int64_t span) {
-  for (auto _ : state) benchmark::DoNotOptimize(AmicablePairs(a, a + span));
+// A search over the window a ... a + span.
+template <class Search>
+void BM_Window(benchmark::State& state, Search search, std::int64_t a, std::int64_t span) {
+  for (auto _ : state) benchmark::DoNotOptimize(search(a, a + span));
 }
-BENCHMARK_CAPTURE(BM_AmicableSieve, from1_span80000, 1, 80000)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_AmicableSieve, from1000000_span10000, 1000000, 10000)
+BENCHMARK_CAPTURE(BM_Window, amicable_from1_span80000, AmicablePairs, 1, 80000)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Window, amicable_from1000000_span10000, AmicablePairs, 1000000, 10000)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Window, smith_nine_digits_span10000, SmithNumbers, 999990000, 10000)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Window, smith_fifteen_digits_span1000, SmithNumbers, 100000000000000, 1000)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Window, ruth_aaron_nine_digits_span10000, RuthAaronStarts, 999990000, 10000)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Window, ruth_aaron_fifteen_digits_span1000, RuthAaronStarts, 100000000000000,
+                  1000)
     ->Unit(benchmark::kMillisecond);
 
 void BM_Narcissistic19(benchmark::State& state) {
   for (auto _ : state) benchmark::DoNotOptimize(NarcissisticNumbers(19));
 }
 BENCHMARK(BM_Narcissistic19)->Unit(benchmark::kMillisecond);
-
-void BM_Smith(benchmark::State& state, std::int64_t a, std::int64_t span) {
-  for (auto _ : state) benchmark::DoNotOptimize(SmithNumbers(a, a + span));
-}
-BENCHMARK_CAPTURE(BM_Smith, nine_digits_span10000, 999990000, 10000)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_Smith, fifteen_digits_span1000, 100000000000000, 1000)
-    ->Unit(benchmark::kMillisecond);
-
-void BM_RuthAaron(benchmark::State& state, std::int64_t a, std::int64_t span) {
-  for (auto _ : state) benchmark::DoNotOptimize(RuthAaronStarts(a, a + span));
-}
-BENCHMARK_CAPTURE(BM_RuthAaron, nine_digits_span10000, 999990000, 10000)
-    ->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_RuthAaron, fifteen_digits_span1000, 100000000000000, 1000)
-    ->Unit(benchmark::kMillisecond);
 
 void BM_KaprekarCycles1To9(benchmark::State& state) {
   for (auto _ : state) benchmark::DoNotOptimize(KaprekarCycleLines(1, 9));
