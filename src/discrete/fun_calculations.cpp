@@ -4,7 +4,6 @@
 #include "discrete/fun_calculations.h"
 
 #include <algorithm>
-#include <array>
 #include <cmath>
 #include <cstdint>
 #include <string>

@@ -6,7 +6,6 @@
 #include <algorithm>
 #include <cmath>
 #include <optional>
-#include <set>
 #include <unordered_set>
 #include <utility>
 
