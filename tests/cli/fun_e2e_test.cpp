@@ -2,6 +2,7 @@
 // computed, and every item runs from its own row as the current cell.
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -30,6 +31,11 @@ struct ItemCase {
   std::vector<std::string> contains;  // GBK
   std::string last;                   // GBK; empty: not checked
 };
+
+// Names the case in test listings by its row.
+void PrintTo(const ItemCase& item, std::ostream* out) {
+  *out << "row " << item.row;
+}
 
 nlohmann::json RunRow(int row, const std::vector<std::string>& cells = {}) {
   std::vector<std::string> actions = {"select:" + U(kFun)};
