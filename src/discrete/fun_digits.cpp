@@ -10,6 +10,7 @@
 #include <unordered_set>
 
 #include "base/convert.h"
+#include "base/errors.h"
 #include "discrete/bignum/big_integer.h"
 #include "discrete/bignum/natural.h"
 
@@ -324,6 +325,7 @@ std::vector<std::string> KaprekarCycleLines(int firstDigits, int lastDigits) {
 }
 
 std::vector<std::string> KaprekarRoutineLines(const std::string& digits) {
+  if (digits.size() > kMaxBigDigits) throw Exception(BigTooLargeMessage());
   std::vector<std::string> lines = KaprekarHeaderLines();
   std::string current = digits;
   for (int step = 0; step < kKaprekarSteps; ++step) {

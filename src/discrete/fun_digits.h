@@ -40,7 +40,8 @@ std::vector<std::string> KaprekarHeaderLines();
 std::vector<std::vector<std::uint64_t>> KaprekarCycles(int digits);
 std::vector<std::string> KaprekarCycleLines(int firstDigits, int lastDigits);
 // 20 steps of the routine from a digit text: "largest-smallest=difference", the difference
-// written with as many digits as the start.
+// written with as many digits as the start. A text beyond the long-number limit throws
+// Exception.
 inline constexpr int kKaprekarSteps = 20;
 std::vector<std::string> KaprekarRoutineLines(const std::string& digits);
 

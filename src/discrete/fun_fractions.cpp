@@ -6,6 +6,7 @@
 
 #include "base/convert.h"
 #include "base/errors.h"
+#include "discrete/bignum/big_integer.h"
 #include "discrete/bignum/natural.h"
 #include "discrete/integer_text.h"
 
@@ -75,6 +76,8 @@ DigitFraction ParseFraction(const std::string& text) {
     rest.erase(0, 1);
   }
   const std::size_t slash = rest.find('/');
+  // Reducing costs a gcd, quadratic in the length.
+  if (rest.size() > kMaxGcdDigits) throw Exception(GcdTooLargeMessage());
   Natural p = bignum::ParseDigits(DigitTextOf(rest.substr(0, slash)));
   Natural q = slash == std::string::npos ? Natural{1}
                                          : bignum::ParseDigits(DigitTextOf(rest.substr(slash + 1)));

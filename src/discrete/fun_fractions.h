@@ -10,7 +10,7 @@ namespace zarnix {
 
 // A fraction typed as "p/q" or "p" (an optional "-" before p), reduced. Throws EConvertError
 // "'%s' is not a valid integer value" for a part that is not a whole number, Exception
-// kZeroDenominator for q = 0.
+// kZeroDenominator for q = 0 and the long-number gcd message for texts too long to reduce.
 struct DigitFraction {
   bool negative = false;
   std::string numerator;  // digit texts without leading zeros

@@ -20,6 +20,7 @@ namespace {
 
 constexpr const char* kGameNumberTooLarge = "各数的绝对值最多为10000";
 constexpr const char* kTooManyGameNumbers = "最多6个数";
+constexpr const char* kTooManyRealNumbers = "最多12个数";
 constexpr const char* kNoSolution = "本题无解！";
 
 // --- the two kinds of value ---
@@ -460,6 +461,7 @@ std::vector<std::string> GameLines(std::span<const std::int64_t> numbers, std::i
 
 std::vector<std::string> SolveRealGame(std::span<const Extended> numbers, Extended target,
                                        const RealGameLimits& limits) {
+  if (numbers.size() > kMaxRealGameNumbers) throw Exception(kTooManyRealNumbers);
   std::vector<std::string> lines;
   {
     const GameSearch<RealArithmetic> search(RealArithmetic{target, limits.tolerance}, numbers,

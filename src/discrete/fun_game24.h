@@ -41,6 +41,10 @@ std::vector<GameExpression> SolveGame(std::span<const std::int64_t> numbers, std
 std::vector<std::string> GameLines(std::span<const std::int64_t> numbers, std::int64_t target,
                                    bool countUnbracketed);
 
+// The real game takes at most this many numbers; the step limit ends the search long before
+// all their combinations are tried.
+inline constexpr std::size_t kMaxRealGameNumbers = 12;
+
 struct RealGameLimits {
   Extended tolerance = 1e-6L;
   long maxSteps = 5000000;  // combinations tried
@@ -48,7 +52,8 @@ struct RealGameLimits {
 };
 
 // The game on real numbers: every distinct expression within the tolerance of the target, as
-// "text=value", sorted; the search ends at the first limit reached.
+// "text=value", sorted; the search ends at the first limit reached. More than
+// kMaxRealGameNumbers numbers throw Exception.
 std::vector<std::string> SolveRealGame(std::span<const Extended> numbers, Extended target,
                                        const RealGameLimits& limits = {});
 // Those lines followed by "共n组", or by "有1000组以上，只列出前1000组" when the list is full.

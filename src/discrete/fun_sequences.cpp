@@ -7,6 +7,7 @@
 #include <set>
 
 #include "base/convert.h"
+#include "base/errors.h"
 #include "discrete/bignum/big_integer.h"
 #include "discrete/bignum/natural.h"
 #include "discrete/integer_text.h"
@@ -85,6 +86,8 @@ std::string PolygonalNumber(const std::string& k, const std::string& i) {
 }
 
 std::vector<std::string> PolygonalLines(const std::string& k, const std::string& n) {
+  // The number has about len(k) + 2 len(n) digits.
+  if (k.size() + 2 * n.size() > kMaxBigDigits) throw Exception(BigTooLargeMessage());
   const Natural limit = bignum::FromWord(kPolygonalListLimit);
   const bool listAll = bignum::Compare(bignum::ParseDigits(n), limit) <= 0 &&
                        bignum::Compare(bignum::ParseDigits(k), limit) <= 0;

@@ -19,7 +19,8 @@ std::vector<std::string> CollatzLines(const std::string& text);
 
 // P(k, i) = i((k-2)(i-1) + 2)/2 for digit texts k >= 3 and i >= 1.
 std::string PolygonalNumber(const std::string& k, const std::string& i);
-// The first N k-gonal numbers, or the N-th alone when N or k exceeds 10000.
+// The first N k-gonal numbers, or the N-th alone when N or k exceeds 10000. A number beyond
+// the long-number limit throws Exception.
 std::vector<std::string> PolygonalLines(const std::string& k, const std::string& n);
 
 // The Markov numbers the seed pairs lead to (and 1, 2), ascending, as digit texts.

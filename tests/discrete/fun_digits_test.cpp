@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "base/errors.h"
 #include "discrete/bignum/big_integer.h"
 
 namespace zarnix {
@@ -174,6 +175,7 @@ TEST(FunDigits, KaprekarRoutineKeepsTheDigitCountAndEndsOnRepdigits) {
   const std::vector<std::string> repdigit = KaprekarRoutineLines("7777");
   EXPECT_EQ(repdigit[header], "7777-7777=0000");
   EXPECT_EQ(repdigit.back(), "0000-0000=0000");
+  EXPECT_THROW(KaprekarRoutineLines(std::string(kMaxBigDigits + 1, '5')), Exception);
 }
 
 }  // namespace

@@ -49,6 +49,7 @@ TEST(FunFractions, ParsingReducesAndRefusesNonFractions) {
   EXPECT_THROW(ParseFraction("1/2/3"), EConvertError);
   EXPECT_THROW(ParseFraction(""), EConvertError);
   EXPECT_THROW(ParseFraction("1.5/2"), EConvertError);
+  EXPECT_THROW(ParseFraction("1/" + std::string(70000, '3')), Exception);
 }
 
 TEST(FunFractions, SearchedSumsAreEveryPairAndTriple) {

@@ -280,6 +280,7 @@ TEST(Game24, RealNumbersWithinTheTolerance) {
   EXPECT_EQ(SolveRealGame(many, 24, {1e-6L, 5000000, 10}).size(), 10u);
   EXPECT_LT(SolveRealGame(many, 24, {1e-6L, 1000, 1000}).size(), 10u);
   // Huge values overflow in some branches; those are dropped, not reported.
+  EXPECT_THROW(SolveRealGame(std::vector<Extended>(kMaxRealGameNumbers + 1, 1), 24), Exception);
   const std::vector<Extended> huge = {1e4000L, 1e4000L, 2};
   EXPECT_EQ(RealGameLines(huge, 2).back(), "共2组");
 }

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "base/errors.h"
 #include "discrete/bignum/big_integer.h"
 
 namespace zarnix {
@@ -78,6 +79,7 @@ TEST(FunSequences, PolygonalLinesListOrNameOne) {
             (std::vector<std::string>{"多边形数是可以排成正多边形的整数",
                                       "第10001个3边形数是:", "10001: 50015001"}));
   EXPECT_EQ(PolygonalLines("20000", "2").size(), 3u);
+  EXPECT_THROW(PolygonalLines("3", std::string(150000, '9')), Exception);
 }
 
 TEST(FunSequences, MarkovNumbersComeFromTheTreeOfTriples) {
