@@ -3,6 +3,7 @@
 
 #include <string_view>
 
+#include "discrete/fun_calculations.h"
 #include "discrete/general_calculation.h"
 #include "discrete/integer_arithmetic.h"
 #include "discrete/misc_calculations.h"
@@ -26,7 +27,7 @@ const std::array<CategoryEntry, kCategoryCount> kCategoryTable = {{
     {"多元回归插值", HandleMultivariateRegression},
     {"常用公式计算", nullptr},
     {"整数运算", HandleIntegerArithmetic},
-    {"趣味计算", nullptr},
+    {"趣味计算", HandleFunCalculations},
     {"杂项计算", HandleMiscCalculations},
     {"线性代数", HandleLinearAlgebra},
     {"非线性方程", HandleNonlinearEquations},
