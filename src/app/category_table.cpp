@@ -7,6 +7,7 @@
 #include "discrete/integer_arithmetic.h"
 #include "discrete/misc_calculations.h"
 #include "numeric/array_stats_category.h"
+#include "numeric/control_category.h"
 #include "numeric/linear_algebra_category.h"
 #include "numeric/nonlinear_category.h"
 #include "numeric/ode_category.h"
@@ -31,7 +32,7 @@ const std::array<CategoryEntry, kCategoryCount> kCategoryTable = {{
     {"矢量运算", nullptr},
     {"数独幻方八皇后", nullptr},
     {"线性规划", nullptr},
-    {"控制系统仿真", nullptr},
+    {"控制系统仿真", HandleControlSystem},
     {"函数与曲线", nullptr},
     {"通用计算", HandleGeneralCalculation},
     {"空间解析几何", nullptr},
