@@ -190,12 +190,15 @@ int FindMatrixHeading(ItemRow& row, const ControlRun& run) {
   throw Exception("第" + IntToStr(row.Number()) + "项下面找不到\"" + kMatrixHeading + "\"一行");
 }
 
-// One connection per row after the heading, ended by a row whose two block numbers are 0.
+// One connection per row after the heading, ended by a row whose two block numbers are 0;
+// the list with its end row fills at most 101 rows. A blank row, the output heading or the
+// sheet's end before the end row is a list without one.
 std::vector<BlockConnection> ReadConnections(ItemRow& row, const ControlRun& run) {
   const int heading = FindMatrixHeading(row, run);
   std::vector<BlockConnection> connections;
   for (int k = 1; k <= kMaxConnections && heading + k < run.HeadingRow(); ++k) {
     const int offset = heading + k - row.Row();
+    if (IsEmptyCell(row, offset, 4) && IsEmptyCell(row, offset, 5)) break;
     BlockConnection c;
     c.from = IntAt(row, offset, 4);
     c.to = IntAt(row, offset, 5);
@@ -354,10 +357,6 @@ void HandleControlSystem(Workbench& bench) {
   Worksheet& g = bench.grid;
   ControlRun run;
   run.outputRow = FindOutputRow(g);
-  const int selected = StrToIntDef(Trim(g.Cell(1, g.Row())), 0);
-  if (run.outputRow >= 4 && selected > 0)
-    g.SetCell(1, run.outputRow - 2, "项目号:" + IntToStr(selected));
-
   ItemSheetOptions options;
   options.columns = {60, kWidths};
   options.params = ParamKind::kNone;
@@ -370,6 +369,9 @@ void HandleControlSystem(Workbench& bench) {
     // Rows in the output area are results, not items.
     if (row.Row() >= run.HeadingRow()) return false;
     if (!FindItem<ControlFn>(kItems, row.Number())) return false;
+    // The item number goes on the row above the heading, unless that is a heading row.
+    if (run.HeadingRow() - 1 >= g.FixedRows())
+      g.SetCell(1, run.HeadingRow() - 1, "项目号:" + IntToStr(row.Number()));
     row.Add("已计算第" + IntToStr(row.Number()) + "项，解答在表格下部，双击指定格子可看图像");
     computed = true;
     return ComputeItem<ControlItem>(kItems, row, run);
