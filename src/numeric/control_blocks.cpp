@@ -64,7 +64,7 @@ class DiagramModel {
   void Evaluate(std::span<const Extended> x, std::span<const Extended> memory, Signals& s,
                 bool inStep) const {
     for (std::size_t i = 0; i < n_; ++i) s.y[i] = x[i];
-    if (loop_.lu.n > 0) {
+    if (!loopBlocks_.empty()) {
       SolveLoop(x, s);
     } else {
       for (const int i : order_) {
@@ -81,14 +81,12 @@ class DiagramModel {
 
   // x' = (C·v − A·y)/B for the blocks with a state, 0 for the gains.
   void Derivatives(const Signals& s, std::span<Extended> dx) const {
-    for (std::size_t i = 0; i < n_; ++i) {
-      const ControlBlock& b = diagram_.blocks[i];
-      dx[i] = b.b == 0 ? 0 : (b.c * s.v[i] - b.a * s.y[i]) / b.b;
-    }
+    for (std::size_t i = 0; i < n_; ++i) dx[i] = rate_[i].c * s.v[i] - rate_[i].a * s.y[i];
   }
 
   Extended Element(std::size_t i, Extended u, Extended memory, bool inStep) const {
     const NonlinearElement& element = diagram_.blocks[i].nonlinear;
+    if (element.kind == NonlinearKind::kNone) return u;
     if (inStep && element.kind == NonlinearKind::kRelay) return memory;
     return NonlinearOutput(element, u, memory);
   }
@@ -96,11 +94,13 @@ class DiagramModel {
  private:
   void CheckBlocks() {
     direct_.resize(n_);
+    rate_.resize(n_);
     for (std::size_t i = 0; i < n_; ++i) {
       const ControlBlock& b = diagram_.blocks[i];
       if (b.a == 0 && b.b == 0) Fail(BlockText(i) + "的分母A+B*s为0");
       if (b.b == 0 && b.d != 0) Fail(BlockText(i) + "是纯微分环节(B=0而D≠0)，无法仿真");
       direct_[i] = b.b != 0 ? b.d / b.b : b.c / b.a;
+      if (b.b != 0) rate_[i] = {b.c / b.b, b.a / b.b};
     }
   }
 
@@ -160,21 +160,28 @@ class DiagramModel {
       for (const Incoming& in : incoming_[i])
         if (Direct(in.from)) m(k, position[in.from]) -= direct_[i] * in.gain;
     }
-    loop_ = LuDecompose(m);
-    if (loop_.singular) Fail("方框的直通项构成无解的代数环，无法仿真");
+    // Solved at every stage, so the inverse once is cheaper than the factors.
+    MatrixInverse inverse = InvertMatrix(m);
+    if (inverse.determinant == 0) Fail("方框的直通项构成无解的代数环，无法仿真");
+    loop_ = std::move(inverse.inverse);
+    rhs_.resize(loopBlocks_.size());
   }
 
   void SolveLoop(std::span<const Extended> x, Signals& s) const {
-    RCOVec rhs(loopBlocks_.size());
-    for (std::size_t k = 0; k < loopBlocks_.size(); ++k) {
+    const std::size_t p = loopBlocks_.size();
+    for (std::size_t k = 0; k < p; ++k) {
       const int i = loopBlocks_[k];
       Extended outside = 0;
       for (const Incoming& in : incoming_[i])
         if (!Direct(in.from)) outside += in.gain * Source(in.from, s.y);
-      rhs[k] = x[i] + direct_[i] * outside;
+      rhs_[k] = x[i] + direct_[i] * outside;
     }
-    const RCOVec y = LuSolve(loop_, rhs);
-    for (std::size_t k = 0; k < loopBlocks_.size(); ++k) s.y[loopBlocks_[k]] = y[k];
+    for (std::size_t k = 0; k < p; ++k) {
+      Extended y = 0;
+      for (std::size_t l = 0; l < p; ++l)
+        y += loop_(static_cast<int>(k), static_cast<int>(l)) * rhs_[l];
+      s.y[loopBlocks_[k]] = y;
+    }
   }
 
   Extended Source(int from, std::span<const Extended> y) const {
@@ -190,10 +197,16 @@ class DiagramModel {
   const BlockDiagram& diagram_;
   std::size_t n_;
   std::vector<Extended> direct_;  // D/B, or C/A for a gain
+  // x' = c·v − a·y: C/B and A/B of a block with a state, zeros for a gain.
+  struct Rate {
+    Extended c = 0, a = 0;
+  };
+  std::vector<Rate> rate_;
   std::vector<std::vector<Incoming>> incoming_;
   std::vector<int> order_;
   std::vector<int> loopBlocks_;
-  LuFactors loop_;
+  RCOMat loop_;                        // (I − F·W)^-1 over the loop's blocks
+  mutable std::vector<Extended> rhs_;  // scratch of SolveLoop
 };
 
 void CheckRecorded(std::span<const int> recorded, std::size_t n) {
