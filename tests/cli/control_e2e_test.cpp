@@ -40,6 +40,30 @@ std::string Goto(int row) {
   return "goto:1," + std::to_string(row);
 }
 
+// One item run from its row after the selection: its JSON, the item's row and the first
+// output row; the run must show no message.
+struct ItemRun {
+  nlohmann::json json;
+  int r = 0;
+  int s = 0;
+  const nlohmann::json& Cells() const { return json["grid"]["cells"]; }
+};
+
+ItemRun RunItem(const std::string& number) {
+  const ShippedSheet sheet = Sheet();
+  ItemRun run{RunJson({kSelect, Goto(sheet.Item(number)), "run"}), sheet.Item(number),
+              sheet.Output()};
+  EXPECT_TRUE(run.json["messages"].empty()) << run.json["messages"].dump();
+  return run;
+}
+
+// Cells 1 … count of the output table's head row (UTF-8).
+nlohmann::json Head(const nlohmann::json& cells, int s, int count) {
+  nlohmann::json head = nlohmann::json::array();
+  for (int c = 1; c <= count; ++c) head.push_back(cells[s][c]);
+  return head;
+}
+
 double Number(const nlohmann::json& cell) {
   return std::stod(cell.get<std::string>());
 }
@@ -57,8 +81,7 @@ TEST(ControlCli, ItemOneRunsOnSelection) {
   EXPECT_TRUE(json["messages"].empty()) << json["messages"].dump();
   const auto& cells = sheet.cells;
   EXPECT_EQ(cells[s - 2][1], U("项目号:1"));
-  EXPECT_EQ(cells[s][1], U("T1(双击此格看图像)"));
-  EXPECT_EQ(cells[s][2], "Y1");
+  EXPECT_EQ(Head(cells, s, 3), (nlohmann::json{U("T1(双击此格看图像)"), "Y1", ""}));
   EXPECT_EQ(json["grid"]["rowCount"], s + 602);  // 600 steps of 0.01
   // 10/(s^2 + 2s + 10): 1 - e^-t (cos 3t + sin 3t / 3), 1.3469 at t = 1.
   EXPECT_EQ(cells[s + 101][1], "1.000");
@@ -67,15 +90,12 @@ TEST(ControlCli, ItemOneRunsOnSelection) {
 }
 
 TEST(ControlCli, ItemTwoThreeBlockServo) {
-  const ShippedSheet sheet = Sheet();
-  const int s = sheet.Output();
-  const auto json = RunJson({kSelect, Goto(sheet.Item("2")), "run"});
-  const auto& cells = json["grid"]["cells"];
-  EXPECT_TRUE(json["messages"].empty()) << json["messages"].dump();
+  const ItemRun run = RunItem("2");
+  const auto& json = run.json;
+  const auto& cells = run.Cells();
+  const int s = run.s;
   EXPECT_EQ(cells[s - 2][1], U("项目号:2"));
-  EXPECT_EQ(cells[s][1], U("T2(双击此格看图像)"));
-  EXPECT_EQ(cells[s][2], "Y3");
-  EXPECT_EQ(cells[s][3], "Y2");
+  EXPECT_EQ(Head(cells, s, 4), (nlohmann::json{U("T2(双击此格看图像)"), "Y3", "Y2", ""}));
   EXPECT_EQ(json["grid"]["rowCount"], s + 202);  // every fifth of 1000 steps
   // The loop is 8/(s^2 + 2s + 8): 1.2131 at t = 1.5, settled at 1 by t = 10.
   EXPECT_EQ(cells[s + 31][1], "1.500");
@@ -85,15 +105,10 @@ TEST(ControlCli, ItemTwoThreeBlockServo) {
 }
 
 TEST(ControlCli, ItemThreeSaturationAndRelay) {
-  const ShippedSheet sheet = Sheet();
-  const int s = sheet.Output();
-  const auto json = RunJson({kSelect, Goto(sheet.Item("3")), "run"});
-  const auto& cells = json["grid"]["cells"];
-  EXPECT_TRUE(json["messages"].empty()) << json["messages"].dump();
-  EXPECT_EQ(cells[s][1], U("T3(双击此格看图像)"));
-  EXPECT_EQ(cells[s][2], "Y3");
-  EXPECT_EQ(cells[s][3], "Y6");
-  EXPECT_EQ(cells[s][4], "");
+  const ItemRun run = RunItem("3");
+  const auto& cells = run.Cells();
+  const int s = run.s;
+  EXPECT_EQ(Head(cells, s, 4), (nlohmann::json{U("T3(双击此格看图像)"), "Y3", "Y6", ""}));
   // Block 2 passes at most 0.5 into its lag, so the saturated loop rises no faster than
   // 0.5·t and still settles at 1; the relay loop keeps oscillating about 1.
   double lowest = 10, highest = -10;
@@ -113,17 +128,15 @@ TEST(ControlCli, ItemThreeSaturationAndRelay) {
 }
 
 TEST(ControlCli, ItemFourBodeWithTheMarginsItCanMeasure) {
-  const ShippedSheet sheet = Sheet();
-  const int s = sheet.Output();
-  const int r = sheet.Item("4");
-  const auto json = RunJson({kSelect, Goto(r), "run"});
-  const auto& cells = json["grid"]["cells"];
-  EXPECT_TRUE(json["messages"].empty()) << json["messages"].dump();
+  const ItemRun run = RunItem("4");
+  const auto& json = run.json;
+  const auto& cells = run.Cells();
+  const int s = run.s;
+  const int r = run.r;
   EXPECT_EQ(json["answer"].back(),
             U("φ(ω)对-180°线在所给频率范围内没有穿越，相位穿越频率和幅值裕度是外推值"));
-  EXPECT_EQ(cells[s][1], U("ω4(双击此格看图像)"));
-  EXPECT_EQ(cells[s][2], U("L(ω)对数幅频特性"));
-  EXPECT_EQ(cells[s][3], U("φ(ω)相频特性(度)"));
+  EXPECT_EQ(Head(cells, s, 3), (nlohmann::json{U("ω4(双击此格看图像)"), U("L(ω)对数幅频特性"),
+                                               U("φ(ω)相频特性(度)")}));
   EXPECT_EQ(json["grid"]["rowCount"], s + 101);
   EXPECT_EQ(cells[s + 1][1], "0.100");
   EXPECT_EQ(cells[s + 1][2], "19.957");
@@ -137,16 +150,13 @@ TEST(ControlCli, ItemFourBodeWithTheMarginsItCanMeasure) {
 }
 
 TEST(ControlCli, ItemFiveNyquistOfAThirdOrderLoop) {
-  const ShippedSheet sheet = Sheet();
-  const int s = sheet.Output();
-  const int r = sheet.Item("5");
-  const auto json = RunJson({kSelect, Goto(r), "run"});
-  const auto& cells = json["grid"]["cells"];
-  EXPECT_TRUE(json["messages"].empty()) << json["messages"].dump();
+  const ItemRun run = RunItem("5");
+  const auto& json = run.json;
+  const auto& cells = run.Cells();
+  const int s = run.s;
+  const int r = run.r;
   EXPECT_EQ(json["answer"].back(), U("已计算第5项，解答在表格下部，双击指定格子可看图像"));
-  EXPECT_EQ(cells[s][1], U("ω5(双击此格看图像)"));
-  EXPECT_EQ(cells[s][2], U("NYQIST图"));
-  EXPECT_EQ(cells[s][3], "");
+  EXPECT_EQ(Head(cells, s, 3), (nlohmann::json{U("ω5(双击此格看图像)"), U("NYQIST图"), ""}));
   EXPECT_EQ(json["grid"]["rowCount"], s + 402);
   EXPECT_EQ(cells[s + 1][1], "5.000");  // G(0) = K
   EXPECT_EQ(cells[s + 1][2], "0.000");
