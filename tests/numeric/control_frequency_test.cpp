@@ -50,44 +50,23 @@ Extended Root(const std::function<Extended(Extended)>& f, Extended low, Extended
   return (low + high) / 2;
 }
 
-TEST_F(ControlFrequency, RangeTextAndFrequencies) {
+TEST_F(ControlFrequency, RangeFormulaAndPhaseConventions) {
   const FrequencyRange range = ParseFrequencyRange("0.1~10;100");
-  EXPECT_EQ(range.first, 0.1L);
-  EXPECT_EQ(range.last, 10);
   EXPECT_EQ(range.points, 100);
   const std::vector<Extended> omega = Frequencies(range);
-  ASSERT_EQ(omega.size(), 100u);
   EXPECT_EQ(omega.front(), 0.1L);
-  EXPECT_NEAR(omega[1], 0.2L, 1e-18);
   EXPECT_NEAR(omega.back(), 10, 1e-17);
   EXPECT_EQ(Frequencies(ParseFrequencyRange("5~1; 3")), (std::vector<Extended>{5, 3, 1}));
-  for (const char* bad : {"0.1;10~100", "0.1-10;100", "0.1~10"}) {
-    try {
-      ParseFrequencyRange(bad);
-      ADD_FAILURE() << bad;
-    } catch (const Exception& e) {
-      EXPECT_EQ(e.Message(), "频率范围应写成\"起始频率~终止频率;点数\"，例如0.1~10;100") << bad;
-    }
-  }
-  EXPECT_THROW(ParseFrequencyRange("a~10;100"), EConvertError);
+  EXPECT_THROW(ParseFrequencyRange("0.1;10~100"), Exception);
   EXPECT_THROW(ParseFrequencyRange("0.1~10;1.5"), EConvertError);
-}
-
-TEST_F(ControlFrequency, FormulaReplacesWholeNamesOnly) {
+  // S and the parameters only where they stand as whole names.
   EXPECT_EQ(TransferFunctionFormula({"K/S", "1/(T*s+1)"}, {"K", "T"}), "(a/x)*(1/(b*x+1))");
   EXPECT_EQ(TransferFunctionFormula({"exp(-Ts*S)*abs(S)", "sin(s)"}, {"Ts"}),
             "(exp(-a*x)*abs(x))*(sin(x))");
-  EXPECT_EQ(TransferFunctionFormula({"1/S"}, {}), "(1/x)");
-  EXPECT_EQ(TransferFunctionFormula({}, {}), "");
-}
-
-TEST_F(ControlFrequency, PhaseStaysWithinMinus360AndZero) {
+  // The phase lies in (-360, 0]: a real positive G is 0, not -360.
   EXPECT_EQ(PhaseDegrees(1, 0), 0);
-  EXPECT_NEAR(PhaseDegrees(0, -1), -90, 1e-15);
   EXPECT_NEAR(PhaseDegrees(-1, 0), -180, 1e-15);
   EXPECT_NEAR(PhaseDegrees(0, 1), -270, 1e-15);
-  EXPECT_NEAR(PhaseDegrees(1, 1e-9), -360 + 1e-9 * kDegrees, 1e-12);
-  EXPECT_NEAR(GainDb(0, 10), 20, 1e-15);
 }
 
 TEST_F(ControlFrequency, IntegratorAndLagMatchTheirClosedForms) {
@@ -181,14 +160,6 @@ TEST_F(ControlFrequency, PhaseWrapIsNoCrossing) {
   const StabilityMargins peak = MarginsOf(Response({"0.1/(S^2+0.2*S+1)"}, "0.1~3;30"));
   EXPECT_EQ(peak.gainCrossover.status, MarginStatus::kNone);
   EXPECT_EQ(peak.phaseMargin.status, MarginStatus::kNone);
-}
-
-TEST_F(ControlFrequency, FormulaThatDoesNotCompileLeavesNoTable) {
-  FrequencyResponse r;
-  const std::vector<Extended> omega = {1, 2, 3};
-  EXPECT_FALSE(EvaluateFrequencyResponse({ui, clock, random}, "(1/x", {}, omega, r));
-  EXPECT_EQ(ui.Messages().size(), 1u);
-  EXPECT_TRUE(r.gainDb.empty());
 }
 
 }  // namespace
