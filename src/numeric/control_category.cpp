@@ -8,7 +8,6 @@
 
 #include "base/convert.h"
 #include "base/errors.h"
-#include "base/format.h"
 #include "expr/tree_eval.h"
 #include "numeric/control_blocks.h"
 #include "numeric/control_frequency.h"
@@ -64,9 +63,7 @@ Extended RealAt(const ItemRow& row, int offset, int col) {
 }
 
 int IntAt(const ItemRow& row, int offset, int col) {
-  const std::string text = ValueText(row.CellBelow(offset, col));
-  if (const auto value = TryStrToInt(Trim(text))) return *value;
-  throw EConvertError(Format("'%s' is not a valid integer value", text));
+  return StrToInt(Trim(ValueText(row.CellBelow(offset, col))));
 }
 
 // Optional cells: empty reads as 0.
