@@ -10,6 +10,7 @@
 #include "formulas/functions_curves.h"
 #include "geometry/vector_operations.h"
 #include "numeric/array_stats_category.h"
+#include "numeric/control_category.h"
 #include "numeric/higher_math_category.h"
 #include "numeric/linear_algebra_category.h"
 #include "numeric/multivariate_category.h"
@@ -36,7 +37,7 @@ const std::array<CategoryEntry, kCategoryCount> kCategoryTable = {{
     {"矢量运算", HandleVectorOperations},
     {"数独幻方八皇后", nullptr},
     {"线性规划", nullptr},
-    {"控制系统仿真", nullptr},
+    {"控制系统仿真", HandleControlSystem},
     {"函数与曲线", HandleFunctionsCurves},
     {"通用计算", HandleGeneralCalculation},
     {"空间解析几何", nullptr},

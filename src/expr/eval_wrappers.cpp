@@ -232,19 +232,19 @@ void EvalComplexFormula(EvalServices services, std::string_view formula,
   im = result.im;
 }
 
-void EvalComplexFormulaTable(EvalServices services, std::string_view formula,
+bool EvalComplexFormulaTable(EvalServices services, std::string_view formula,
                              std::span<const Extended> c, std::span<Extended> re,
                              std::span<Extended> im) {
   if (c.size() < kCoefficients) throw Exception(kTooFewCoefficients);
   if (im.size() < re.size()) throw Exception(kImaginaryShorter);
   ComplexFormula f(services, formula, ComplexVariables::kTable);
-  if (!f.Ok()) return;
+  if (!f.Ok()) return false;
   std::array<ComplexValue, 9> values{};
   for (std::size_t k = 0; k < kCoefficients; ++k) {
     const std::optional<ComplexValue> value = ParseComplexLiteral(FloatToStr(c[k]));
     if (!value) {
       services.ui.ShowMessage(kBadComplexText);
-      return;
+      return false;
     }
     values[k + 1] = *value;
   }
@@ -252,13 +252,14 @@ void EvalComplexFormulaTable(EvalServices services, std::string_view formula,
     const std::optional<ComplexValue> x = ParseComplexLiteral(FormatComplex("%.6f", re[k], im[k]));
     if (!x) {
       services.ui.ShowMessage(kBadComplexText);
-      return;
+      return false;
     }
     values[0] = *x;
     const ComplexValue result = f.Evaluate(values);
     re[k] = result.re;
     im[k] = result.im;
   }
+  return true;
 }
 
 }  // namespace zarnix

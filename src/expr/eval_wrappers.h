@@ -88,8 +88,9 @@ void EvalComplexFormula(EvalServices services, std::string_view formula,
                         std::string_view valuesText, Extended& re, Extended& im);
 // re[k] + i im[k] := f(re[k] + i im[k]) for every k, with a ... h = c[0 .. 7] and x rounded to
 // six decimals in both parts. Fewer than 8 coefficients, or im shorter than re, throw an
-// Exception before anything is compiled.
-void EvalComplexFormulaTable(EvalServices services, std::string_view formula,
+// Exception before anything is compiled. False when a compile error or a bad literal (its
+// message shown) left values uncomputed.
+bool EvalComplexFormulaTable(EvalServices services, std::string_view formula,
                              std::span<const Extended> c, std::span<Extended> re,
                              std::span<Extended> im);
 

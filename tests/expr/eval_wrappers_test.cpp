@@ -124,7 +124,7 @@ TEST_F(EvalWrappers, ComplexFormula) {
 TEST_F(EvalWrappers, ComplexFormulaTable) {
   const std::vector<Extended> c = {2, -1, 0, 0, 0, 0, 0, 3};  // a = 2, b = -1, h = 3
   std::vector<Extended> re = {1, 0.1234567L, 0}, im = {1, -2, 0, 99};
-  EvalComplexFormulaTable(Services(), "a*x+b+h*i", c, re, im);
+  EXPECT_TRUE(EvalComplexFormulaTable(Services(), "a*x+b+h*i", c, re, im));
   // x is rounded to six decimals in both parts.
   EXPECT_EQ(re, (std::vector<Extended>{1, 2 * 0.123457L - 1, -1}));
   EXPECT_EQ(im, (std::vector<Extended>{5, -1, 3, 99}));
@@ -135,12 +135,12 @@ TEST_F(EvalWrappers, ComplexFormulaTable) {
   EXPECT_EQ(one[0], 0.333333333333333L);
   // A compile error shows its text and changes nothing.
   std::vector<Extended> keep = {5}, keepIm = {6};
-  EvalComplexFormulaTable(Services(), "x+", c, keep, keepIm);
+  EXPECT_FALSE(EvalComplexFormulaTable(Services(), "x+", c, keep, keepIm));
   EXPECT_EQ(keep[0], 5);
   EXPECT_EQ(Messages(), (std::vector<std::string>{"表达式错误!"}));
   // A value whose text is no literal stops the table there.
   std::vector<Extended> bad = {1, NAN, 2}, badIm = {0, 0, 0};
-  EvalComplexFormulaTable(Services(), "x+1", c, bad, badIm);
+  EXPECT_FALSE(EvalComplexFormulaTable(Services(), "x+1", c, bad, badIm));
   EXPECT_EQ(bad[0], 2);
   EXPECT_TRUE(std::isnan(bad[1]));
   EXPECT_EQ(bad[2], 2);
