@@ -187,7 +187,7 @@ TEST_F(PageSwapTest, TheUnitTableTakesTheDataListUntilTheCalculationPageReturns)
   EXPECT_TRUE(form.OpenDialogFileName.empty());
   form.BitBtn2Click();  // the cursor kept its place: the second set
   EXPECT_EQ(form.StringGrid1.Cell(0, 0), "c");
-  EXPECT_TRUE(ui_.Messages().empty());
+  EXPECT_TRUE(Messages().empty());
 }
 
 TEST_F(PageSwapTest, HelpShowsTheHelpTextOverTheUnitLists) {
