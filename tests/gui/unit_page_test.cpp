@@ -19,6 +19,9 @@
 #include <QTimer>
 #include <filesystem>
 #include <memory>
+#include <string>
+
+#include <unistd.h>
 
 #include "ask_text_dialog.h"
 #include "base/gbk.h"
@@ -44,7 +47,10 @@ std::vector<std::string> Items(const QListWidget* list) {
 class UnitPageWindowTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    outDir_ = std::filesystem::temp_directory_path() / "zarnix_gui_unit_page";
+    // One folder per test and process: ctest runs the tests side by side.
+    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+    outDir_ = std::filesystem::temp_directory_path() /
+              ("zarnix_gui_" + std::string(info->name()) + "_" + std::to_string(::getpid()));
     std::filesystem::remove_all(outDir_);
     std::filesystem::create_directories(outDir_);
     FormOptions options;
