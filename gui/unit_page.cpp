@@ -1,6 +1,7 @@
 // The unit page's widgets, their wiring to the model's events and the drawing of its state.
 #include "unit_page.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -46,20 +47,28 @@ void UnitPage::Build() {
 }
 
 void UnitPage::Connect() {
-  connect(lists_[0], &QListWidget::currentRowChanged, this, [this](int row) {
+  // A click runs the list's event even on the row already chosen (a unit clicked again shows
+  // the display values again); the keyboard moves the current row.
+  const auto choose = [this](int number, int row) {
     if (rendering_ || row < 0) return;
-    dispatch_([this, row] {
-      form_.ListBox1.itemIndex = row;
-      form_.ListBox1Click();
+    dispatch_([this, number, row] {
+      if (number == 1) {
+        form_.ListBox1.itemIndex = row;
+        form_.ListBox1Click();
+      } else {
+        form_.ListBox2.itemIndex = row;
+        form_.ListBox2Click();
+      }
     });
-  });
-  connect(lists_[1], &QListWidget::currentRowChanged, this, [this](int row) {
-    if (rendering_ || row < 0) return;
-    dispatch_([this, row] {
-      form_.ListBox2.itemIndex = row;
-      form_.ListBox2Click();
+  };
+  for (int number : {1, 2}) {
+    QListWidget* list = lists_[number - 1];
+    connect(list, &QListWidget::itemClicked, this,
+            [list, number, choose](QListWidgetItem* item) { choose(number, list->row(item)); });
+    connect(list, &QListWidget::currentRowChanged, this, [number, choose](int row) {
+      if (QApplication::mouseButtons() == Qt::NoButton) choose(number, row);
     });
-  });
+  }
   connect(lists_[1]->verticalScrollBar(), &QScrollBar::valueChanged, this,
           [this](int value) { SyncValueScroll(value); });
   connect(edit5_, &QLineEdit::returnPressed, this,

@@ -122,6 +122,10 @@ TEST_F(UnitPageWindowTest, ClicksAndEnterConvert) {
   EXPECT_EQ(Form().ListBox2.itemIndex, 0);
   EXPECT_TRUE(Page()->ListBox(3)->isVisibleTo(Page()));
   EXPECT_EQ(Page()->ListBox(3)->item(4)->text(), QStringLiteral("250"));
+  // Clicking the unit already chosen shows the display values again.
+  ClickRow(Page()->ListBox(2), 0);
+  EXPECT_FALSE(Page()->ListBox(3)->isVisibleTo(Page()));
+  EXPECT_EQ(Page()->ListBox(4)->item(4)->text(), QStringLiteral("250.000"));
 
   window_->Decimals()->setValue(5);
   EXPECT_EQ(Page()->ListBox(4)->item(0)->text(), QStringLiteral("2.50000"));
