@@ -77,8 +77,6 @@ inline constexpr const char* kNotBuiltMessage = "该类别尚未实现";
 inline constexpr const char* kNoDataSetMessage = "没有该类别的数据";
 // Selecting a category whose worksheet file is not in the data folder; the path follows.
 inline constexpr const char* kMissingSheetMessage = "找不到该类别的工作表文件：";
-// A command or page whose work is not built yet.
-inline constexpr const char* kNotBuiltFeatureMessage = "该功能尚未实现";
 // The open dialog's filters on the calculation page, for 表格计算's tables and on the unit page.
 inline constexpr const char* kCalcPageFilter = "*.dhf;*.thf;*.dbf;*.sdf|*.dhf;*.thf;*.dbf;*.sdf";
 inline constexpr const char* kTableFileFilter = "*.dhf;*.dbf;*.sdf|*.dhf;*.dbf;*.sdf";
