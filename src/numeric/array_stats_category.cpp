@@ -36,7 +36,7 @@ std::vector<std::string> ReadDataCells(const Worksheet& grid) {
   for (int row = 1; row < grid.RowCount(); ++row) {
     for (int col = 0; col < grid.ColCount(); ++col) {
       const std::string& text = grid.Cell(col, row);
-      if (text.empty()) return cells;
+      if (IsEmptyCell(text)) return cells;
       cells.push_back(text);
     }
   }
@@ -224,7 +224,7 @@ void WriteTable(Workbench& bench, const std::vector<double>& values) {
     bench.answer.Add("（数据列数太多，图表数据只列出前" + IntToStr(listed) + "个数）");
   grid.SetRowCount(s + listed + 2);
   // The row holding the first empty cell is emptied when the data ended with the row before.
-  if (grid.Cell(0, s - 1).empty()) grid.ClearRow(s - 1);
+  if (IsEmptyCell(grid.Cell(0, s - 1))) grid.ClearRow(s - 1);
   for (int row = s; row < grid.RowCount(); ++row) grid.ClearRow(row);
   grid.SetCell(0, s + 1, "双击此格看图像");
   grid.SetCell(1, s + 1, "T");
