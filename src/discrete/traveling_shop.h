@@ -36,6 +36,7 @@ class TTravelingShop {
   std::size_t Index(int i, int j) const { return static_cast<std::size_t>(i * n_ + j); }
   std::vector<int> HeuristicTour() const;
   Extended PathLength(const std::vector<int>& tour) const;
+  bool WholeDistances() const;
 
   int n_;
   std::vector<Extended> xs_;
