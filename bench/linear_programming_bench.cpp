@@ -1,0 +1,94 @@
+// Speed of the linear-programming category's slow parts: the tour search on random cities
+// (15 and 20, several instances each) and the two service simulations at their limits.
+#include <benchmark/benchmark.h>
+
+#include <cmath>
+#include <random>
+#include <utility>
+#include <vector>
+
+#include "base/random.h"
+#include "discrete/service_simulation.h"
+#include "discrete/traveling_shop.h"
+
+namespace zarnix {
+namespace {
+
+void BM_TourSearch(benchmark::State& state) {
+  const int n = static_cast<int>(state.range(0));
+  std::mt19937 rng(static_cast<unsigned>(state.range(1)));
+  std::uniform_real_distribution<double> coordinate(0, 100);
+  std::vector<Extended> xs, ys;
+  for (int i = 0; i < n; ++i) {
+    xs.push_back(coordinate(rng));
+    ys.push_back(coordinate(rng));
+  }
+  for (auto _ : state) {
+    TTravelingShop shop(n);
+    shop.LoadCities(xs, ys);
+    benchmark::DoNotOptimize(shop.Solve());
+  }
+}
+BENCHMARK(BM_TourSearch)
+    ->ArgsProduct({{15, 20}, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10}})
+    ->Unit(benchmark::kMillisecond);
+
+// Cities with many tours of equal length: on a line, on a 4 x 5 grid, on a circle, and ten
+// random places holding two cities each.
+std::vector<std::pair<Extended, Extended>> ShapedCities(int shape) {
+  std::vector<std::pair<Extended, Extended>> cities;
+  std::mt19937 rng(1);
+  std::uniform_real_distribution<double> coordinate(0, 100);
+  for (int i = 0; i < 20; ++i) {
+    const Extended angle = 2 * M_PIl * ((i * 7) % 20) / 20;
+    switch (shape) {
+      case 0:
+        cities.push_back({(i * 7) % 20, 0});
+        break;
+      case 1:
+        cities.push_back({(i * 3) % 4, (i * 7) % 5});
+        break;
+      case 2:
+        cities.push_back({std::cos(angle), std::sin(angle)});
+        break;
+      default:
+        if (i % 2 == 0)
+          cities.push_back({coordinate(rng), coordinate(rng)});
+        else
+          cities.push_back(cities.back());
+    }
+  }
+  return cities;
+}
+
+void BM_TourSearchShaped(benchmark::State& state) {
+  std::vector<Extended> xs, ys;
+  for (const auto& [x, y] : ShapedCities(static_cast<int>(state.range(0)))) {
+    xs.push_back(x);
+    ys.push_back(y);
+  }
+  for (auto _ : state) {
+    TTravelingShop shop(20);
+    shop.LoadCities(xs, ys);
+    benchmark::DoNotOptimize(shop.Solve());
+  }
+}
+BENCHMARK(BM_TourSearchShaped)->DenseRange(0, 3)->Unit(benchmark::kMillisecond);
+
+void BM_QueueSimulation(benchmark::State& state) {
+  LcgRandom random(1);
+  for (auto _ : state)
+    benchmark::DoNotOptimize(QueueSimulation(1, 0.8L, kMaxQueueArrivals, random));
+}
+BENCHMARK(BM_QueueSimulation)->Unit(benchmark::kMillisecond);
+
+void BM_ExchangeSimulation(benchmark::State& state) {
+  LcgRandom random(1);
+  for (auto _ : state)
+    benchmark::DoNotOptimize(
+        ExchangeSimulation(kMaxSubscribers, 50, kMaxExchangeTicks, 1, 40, random));
+}
+BENCHMARK(BM_ExchangeSimulation)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace zarnix
