@@ -1,0 +1,126 @@
+// zarnix-cli on the linear-programming category: the shipped sheet opens with every item
+// computed, and edited programs, simulations and tours meet their messages and limits.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "cli_runner.h"
+
+namespace zarnix {
+namespace {
+
+using Lines = std::vector<std::string>;
+
+// Rows and columns of the shipped sheet.
+constexpr int kRouteCol = 10;
+constexpr int kProgramRow = 2;
+constexpr int kEqualityRow = 6;
+constexpr int kQueueRow = 9;
+constexpr int kExchangeRow = 10;
+constexpr int kTourRow = 12;
+constexpr int kLoopFirstEdge = 18;
+constexpr int kLoopTotals = 30;
+
+const std::string kSelect = U("select:线性规划");
+
+std::string Cell(const nlohmann::json& json, int col, int row) {
+  return json["grid"]["cells"][row][col];
+}
+
+Lines Answer(const nlohmann::json& json) {
+  return json["answer"].get<Lines>();
+}
+
+Lines Messages(const nlohmann::json& json) {
+  Lines texts;
+  for (const auto& message : json["messages"]) texts.push_back(message["text"]);
+  return texts;
+}
+
+std::string Set(int col, int row, const std::string& text) {
+  return "cell:" + std::to_string(col) + "," + std::to_string(row) + "=" + U(text);
+}
+
+TEST(LinearProgrammingCli, TheShippedSheetOpensComputed) {
+  const nlohmann::json json = RunJson({kSelect});
+  EXPECT_EQ(json["categoryIndex"], 15);
+  EXPECT_TRUE(json["messages"].empty()) << json["messages"].dump();
+  const Lines answer = Answer(json);
+  ASSERT_EQ(answer.size(), 17u);
+  EXPECT_EQ(Lines(answer.begin(), answer.begin() + 7),
+            (Lines{U("生产计划"), U("目标函数极大值: 1850.000"), U("变量值"), "10.000", "5.000",
+                   "25.000", ""}));
+  EXPECT_EQ(answer[7], U("2.单队单服务员系统"));
+  EXPECT_EQ(answer[8].rfind(U("顾客排队平均时间: "), 0), 0u);
+  EXPECT_EQ(answer[9].rfind(U("服务员忙的相对时间: 0."), 0), 0u);
+  EXPECT_EQ(answer[11], U("多队单服务员系统"));
+  EXPECT_EQ(answer[12].rfind(U("成功率: 0."), 0), 0u);
+  EXPECT_EQ(Lines(answer.begin() + 13, answer.end()),
+            (Lines{"", U("3.货郎担问题"), U("最短距离: 51.398"), U("最短路径:AJCEKDIHFBGLA")}));
+
+  EXPECT_EQ(Cell(json, kRouteCol, kTourRow), "2;6;9;15;13;12;16;11;7;5;3;1;2");
+  EXPECT_EQ(Cell(json, kRouteCol, kTourRow + 1), "3;5;4;2;6;9;11;14;12;8;10;7;3");
+  EXPECT_EQ(Cell(json, kRouteCol - 1, kTourRow), U("双击此格看图像"));
+
+  EXPECT_EQ(Cell(json, 4, kLoopFirstEdge), "15.000");
+  EXPECT_EQ(Cell(json, 6, kLoopFirstEdge), "180.000");
+  const Lines lengths = {Cell(json, 5, kLoopTotals), Cell(json, 5, kLoopTotals + 1),
+                         Cell(json, 5, kLoopTotals + 2), Cell(json, 5, kLoopTotals + 3)};
+  EXPECT_EQ(lengths, (Lines{"27.000", "32.000", "9.000", "68.000"}));
+  EXPECT_EQ(Cell(json, 6, kLoopTotals + 3), "-170.000");
+}
+
+TEST(LinearProgrammingCli, EditedProgramsAndTheirMessages) {
+  // The "=" row as "≥": more may be made, the optimum moves.
+  const nlohmann::json relaxed =
+      RunJson({kSelect, Set(7, kEqualityRow, ">="), "decimals:1", "run"});
+  const Lines answer = Answer(relaxed);
+  ASSERT_GE(answer.size(), 6u);
+  EXPECT_EQ(
+      Lines(answer.begin(), answer.begin() + 6),
+      (Lines{U("生产计划"), U("目标函数极大值: 2400.0"), U("变量值"), "40.0", "20.0", "0.0"}));
+  const nlohmann::json minimum = RunJson({kSelect, Set(7, kProgramRow, "min"), "run"});
+  EXPECT_EQ(Answer(minimum)[1], U("目标函数极小值: 1200.000"));
+  // 200 units of raw material cannot all be used: the message, and the other items still run.
+  const nlohmann::json infeasible = RunJson({kSelect, Set(8, kEqualityRow, "200"), "run"});
+  EXPECT_EQ(Messages(infeasible), (Lines{U("线性规划问题不可行")}));
+  EXPECT_EQ(Answer(infeasible)[1], U("2.单队单服务员系统"));
+  const nlohmann::json badRelation = RunJson({kSelect, Set(7, kEqualityRow, "≠"), "run"});
+  EXPECT_EQ(Messages(badRelation), (Lines{U("约束关系应为<、<=、=、>或>=：≠")}));
+  EXPECT_TRUE(Answer(badRelation).empty());
+}
+
+TEST(LinearProgrammingCli, SimulationLimitsAndMeanTimes) {
+  const nlohmann::json clamped =
+      RunJson({kSelect, Set(6, kQueueRow, "1e9"), Set(4, kExchangeRow, "5000000"),
+               Set(6, kExchangeRow, "-3"), "run"});
+  EXPECT_EQ(Cell(clamped, 6, kQueueRow), "10000");
+  EXPECT_EQ(Cell(clamped, 4, kExchangeRow), "100000");
+  EXPECT_EQ(Cell(clamped, 6, kExchangeRow), "0");
+  EXPECT_EQ(Answer(clamped)[12], U("成功率: 0.000"));
+
+  const nlohmann::json zero = RunJson({kSelect, Set(5, kQueueRow, "0"), "run"});
+  EXPECT_EQ(Messages(zero), (Lines{U("平均时间必须大于0")}));
+  EXPECT_EQ(Answer(zero)[8], "");
+  const nlohmann::json text = RunJson({kSelect, Set(8, kExchangeRow, "abc"), "run"});
+  EXPECT_EQ(Messages(text), (Lines{"'abc' is not a valid integer value"}));
+}
+
+TEST(LinearProgrammingCli, ToursOfFewAndManyCities) {
+  const nlohmann::json few = RunJson({kSelect, Set(4, kTourRow, "1;1;2;2"), "run"});
+  EXPECT_EQ(Messages(few), (Lines{U("货郎担问题至少需要3个城市")}));
+  std::string cities;
+  for (int i = 0; i < 22; ++i) cities += std::to_string(i % 5) + ";" + std::to_string(i / 5) + ";";
+  cities.pop_back();
+  const nlohmann::json many = RunJson({kSelect, Set(4, kTourRow, cities), "run"});
+  const Lines answer = Answer(many);
+  ASSERT_GE(answer.size(), 4u);
+  EXPECT_EQ(answer[answer.size() - 3], U("城市超过20个，只计算前20个城市"));
+  EXPECT_EQ(answer[answer.size() - 2], U("最短距离: 20.000"));
+  const nlohmann::json bad = RunJson({kSelect, Set(4, kTourRow, "1;2;;3"), "run"});
+  EXPECT_EQ(Messages(bad), (Lines{"'' is not a valid floating point value"}));
+}
+
+}  // namespace
+}  // namespace zarnix
