@@ -9,6 +9,7 @@
 
 #include "base/random.h"
 #include "discrete/service_simulation.h"
+#include "discrete/simplex.h"
 #include "discrete/traveling_shop.h"
 
 namespace zarnix {
@@ -74,6 +75,27 @@ void BM_TourSearchShaped(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_TourSearchShaped)->DenseRange(0, 3)->Unit(benchmark::kMillisecond);
+
+// A dense random program of n variables and n mixed rows, feasible at x = 1.
+void BM_Simplex(benchmark::State& state) {
+  const int n = static_cast<int>(state.range(0));
+  std::mt19937 rng(3);
+  std::uniform_int_distribution<int> coefficient(0, 9);
+  std::vector<LpRow> rows;
+  for (int i = 0; i < n; ++i) {
+    LpRow row;
+    Extended sum = 0;
+    for (int j = 0; j < n; ++j) sum += row.coefficients.emplace_back(coefficient(rng));
+    row.relation = i % 3 == 0 ? Relation::kAtLeast : Relation::kAtMost;
+    row.rhs = i % 3 == 0 ? sum / 2 : sum * 2;
+    rows.push_back(row);
+  }
+  LpRow objective;
+  for (int j = 0; j < n; ++j) objective.coefficients.push_back(-coefficient(rng) - 1);
+  rows.push_back(objective);
+  for (auto _ : state) benchmark::DoNotOptimize(SimplexSolve(n, n, rows));
+}
+BENCHMARK(BM_Simplex)->Arg(20)->Arg(100)->Arg(200)->Unit(benchmark::kMillisecond);
 
 void BM_QueueSimulation(benchmark::State& state) {
   LcgRandom random(1);

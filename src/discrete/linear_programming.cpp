@@ -35,6 +35,7 @@ constexpr const char* kUnboundedMessage = "线性规划问题无解";
 constexpr const char* kStalledMessage = "线性规划迭代次数超过限制";
 constexpr const char* kObjectiveMessage = "目标函数行应为各变量的系数，其后为max或min";
 constexpr const char* kRelationMessage = "约束关系应为<、<=、=、>或>=：";
+constexpr const char* kSizeMessage = "线性规划最多200个变量和200个约束";
 constexpr const char* kMeanTimeMessage = "平均时间必须大于0";
 constexpr const char* kFewCitiesMessage = "货郎担问题至少需要3个城市";
 constexpr const char* kManyCitiesNote = "城市超过20个，只计算前20个城市";
@@ -51,6 +52,7 @@ int VariableCount(ItemRow& row) {
     const std::string word = LowerCase(Trim(row.Cell(col)));
     if (!word.empty() && word[0] == 'm') {
       if (col == kFirstParamCol) break;
+      if (col - kFirstParamCol > kMaxLpSize) throw Exception(kSizeMessage);
       return col - kFirstParamCol;
     }
   }
@@ -77,6 +79,7 @@ std::vector<LpRow> ReadProgram(ItemRow& row, int n, bool maximise) {
   const Worksheet& grid = row.Bench().grid;
   for (int k = 1; row.Row() + k < grid.RowCount(); ++k) {
     if (Trim(row.CellBelow(k, kFirstParamCol)).empty() || !Trim(row.CellBelow(k, 1)).empty()) break;
+    if (k > kMaxLpSize) throw Exception(kSizeMessage);
     rows.push_back({ReadCoefficients(row, k, n), ReadRelation(row.CellBelow(k, kFirstParamCol + n)),
                     StrToFloat(row.CellBelow(k, kFirstParamCol + n + 1))});
   }

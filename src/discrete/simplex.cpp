@@ -14,8 +14,9 @@ namespace {
 constexpr Extended kStartRatio = 1e31L;
 // Degenerate pivots in a row before the smallest-index rule takes over.
 constexpr int kDegenerateRun = 50;
-// Bland's rule always ends; the limit only guards against rounding trouble.
-constexpr int kIterationsPerColumn = 200;
+// Bland's rule always ends; the limit only guards against rounding trouble. Programs take a
+// few pivots per column and row.
+constexpr int kIterationsPerColumn = 20;
 
 LpRow Normalised(const LpRow& row, int n) {
   LpRow out = row;

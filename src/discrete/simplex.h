@@ -30,6 +30,9 @@ struct SimplexResult {
   std::vector<Extended> values;
 };
 
+// The largest program taken: about a second and a half on the dense basis inverse.
+inline constexpr int kMaxLpSize = 200;
+
 // Tolerance of pricing, ratio test and the end of phase one.
 inline constexpr Extended kSimplexEpsilon = 1e-6L;
 

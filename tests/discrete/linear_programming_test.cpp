@@ -93,6 +93,9 @@ TEST_F(LinearProgrammingTest, BadProgramTextsEndTheRun) {
   grid.SetCell(4, constraint, "1");
   grid.SetCell(6, constraint, "");
   EXPECT_EQ(RunError(), "'' is not a valid floating point value");
+  grid.SetCell(6, constraint, "3");
+  for (int k = 0; k < 200; ++k) AddRow("", "", {"1", "<=", "3"});
+  EXPECT_EQ(RunError(), "线性规划最多200个变量和200个约束");
 }
 
 TEST_F(LinearProgrammingTest, SimulationsAnswerFromTheSeededGenerator) {
