@@ -8,30 +8,19 @@
 #include <vector>
 
 #include "base/errors.h"
-#include "support/bench_fixture.h"
+#include "support/item_sheet_fixture.h"
 
 namespace zarnix {
 namespace {
 
 using Lines = std::vector<std::string>;
 
-class LinearProgrammingTest : public BenchTest {
+class LinearProgrammingTest : public ItemSheetFixture {
  protected:
   void SetUp() override {
+    ItemSheetFixture::SetUp();
     grid.SetColCount(11);
-    grid.SetRowCount(2);
-    grid.SetFixedRows(2);
     random.SetSeed(2024);
-  }
-  // A row with column 1 `number`, column 2 `name` and cells from column 4 on.
-  int AddRow(const std::string& number, const std::string& name, const Lines& cells = {}) {
-    const int row = grid.RowCount();
-    grid.SetRowCount(row + 1);
-    grid.SetCell(1, row, number);
-    grid.SetCell(2, row, name);
-    for (std::size_t i = 0; i < cells.size(); ++i)
-      grid.SetCell(4 + static_cast<int>(i), row, cells[i]);
-    return row;
   }
   Lines Run() {
     Workbench bench = Bench();
@@ -49,16 +38,16 @@ class LinearProgrammingTest : public BenchTest {
 };
 
 TEST_F(LinearProgrammingTest, ProgramsReadTheirConstraintsFromTheRowsBelow) {
-  AddRow("1", "产品组合", {"3", "5", "max"});
-  AddRow("", "", {"1", "0", "<", "4"});
-  AddRow("", "", {"0", "2", "<=", "12"});
-  AddRow("", "", {"3", "2", "<=", "18"});
-  AddRow("", "", {});  // ends the constraints
-  AddRow("", "", {"1", "1", ">=", "100"});
-  AddRow("1", "最小", {"1", "1", "Min"});
-  AddRow("", "", {"1", "1", ">", "2"});
-  AddRow("1", "等式", {"1", "m"});  // "m…" that is not "max" minimises
-  AddRow("", "", {"1", "=", "4"});
+  AddItem("1", "产品组合", {"3", "5", "max"});
+  AddItem("", "", {"1", "0", "<", "4"});
+  AddItem("", "", {"0", "2", "<=", "12"});
+  AddItem("", "", {"3", "2", "<=", "18"});
+  AddItem("", "", {});  // ends the constraints
+  AddItem("", "", {"1", "1", ">=", "100"});
+  AddItem("1", "最小", {"1", "1", "Min"});
+  AddItem("", "", {"1", "1", ">", "2"});
+  AddItem("1", "等式", {"1", "m"});  // "m…" that is not "max" minimises
+  AddItem("", "", {"1", "=", "4"});
   EXPECT_EQ(Run(), (Lines{"产品组合", "目标函数极大值: 36.000", "变量值", "2.000", "6.000", "",
                           "最小", "目标函数极小值: 2.000", "变量值", "2.000", "0.000", "", "等式",
                           "目标函数极小值: 4.000", "变量值", "4.000", ""}));
@@ -66,26 +55,26 @@ TEST_F(LinearProgrammingTest, ProgramsReadTheirConstraintsFromTheRowsBelow) {
 }
 
 TEST_F(LinearProgrammingTest, InfeasibleAndUnboundedProgramsShowMessagesAndTheRunGoesOn) {
-  AddRow("1", "不可行", {"1", "min"});
-  AddRow("", "", {"1", ">=", "5"});
-  AddRow("", "", {"1", "<=", "3"});
-  AddRow("1", "无界", {"1", "max"});
-  AddRow("", "", {"1", ">=", "1"});
-  AddRow("1", "右端为负", {"1", "min"});
-  AddRow("", "", {"-1", "<=", "-2"});
+  AddItem("1", "不可行", {"1", "min"});
+  AddItem("", "", {"1", ">=", "5"});
+  AddItem("", "", {"1", "<=", "3"});
+  AddItem("1", "无界", {"1", "max"});
+  AddItem("", "", {"1", ">=", "1"});
+  AddItem("1", "右端为负", {"1", "min"});
+  AddItem("", "", {"-1", "<=", "-2"});
   EXPECT_EQ(Run(),
             (Lines{"不可行", "无界", "右端为负", "目标函数极小值: 2.000", "变量值", "2.000", ""}));
   EXPECT_EQ(ui.Messages(), (Lines{"线性规划问题不可行", "线性规划问题无解"}));
 }
 
 TEST_F(LinearProgrammingTest, BadProgramTextsEndTheRun) {
-  const int row = AddRow("1", "无max", {"1", "2"});
+  const int row = AddItem("1", "无max", {"1", "2"});
   EXPECT_EQ(RunError(), "目标函数行应为各变量的系数，其后为max或min");
   grid.SetCell(4, row, "max");
   EXPECT_EQ(RunError(), "目标函数行应为各变量的系数，其后为max或min");
   grid.SetCell(4, row, "1");
   grid.SetCell(5, row, "max");
-  const int constraint = AddRow("", "", {"1", "≤", "3"});
+  const int constraint = AddItem("", "", {"1", "≤", "3"});
   EXPECT_EQ(RunError(), "约束关系应为<、<=、=、>或>=：≤");
   grid.SetCell(5, constraint, "<=");
   grid.SetCell(4, constraint, "1,5");
@@ -94,14 +83,14 @@ TEST_F(LinearProgrammingTest, BadProgramTextsEndTheRun) {
   grid.SetCell(6, constraint, "");
   EXPECT_EQ(RunError(), "'' is not a valid floating point value");
   grid.SetCell(6, constraint, "3");
-  for (int k = 0; k < 200; ++k) AddRow("", "", {"1", "<=", "3"});
+  for (int k = 0; k < 200; ++k) AddItem("", "", {"1", "<=", "3"});
   EXPECT_EQ(RunError(), "线性规划最多200个变量和200个约束");
 }
 
 TEST_F(LinearProgrammingTest, SimulationsAnswerFromTheSeededGenerator) {
-  AddRow("2", "模拟", {"见下两行"});
-  AddRow("", "", {"2", "1.6", "100"});
-  AddRow("", "", {"50", "3", "500", "4", "10"});
+  AddItem("2", "模拟", {"见下两行"});
+  AddItem("", "", {"2", "1.6", "100"});
+  AddItem("", "", {"50", "3", "500", "4", "10"});
   const Lines first = Run();
   ASSERT_EQ(first.size(), 6u);
   EXPECT_EQ(first[0], "2.单队单服务员系统");
@@ -116,9 +105,9 @@ TEST_F(LinearProgrammingTest, SimulationsAnswerFromTheSeededGenerator) {
 }
 
 TEST_F(LinearProgrammingTest, SimulationLimitsAreWrittenBackAndMeansMustBePositive) {
-  AddRow("2", "模拟", {"x"});
-  const int queue = AddRow("", "", {"0.5", "0.25", "1e9"});
-  const int exchange = AddRow("", "", {"10000000", "20000000", "99999999", "3", "5"});
+  AddItem("2", "模拟", {"x"});
+  const int queue = AddItem("", "", {"0.5", "0.25", "1e9"});
+  const int exchange = AddItem("", "", {"10000000", "20000000", "99999999", "3", "5"});
   Run();
   EXPECT_EQ(grid.Cell(6, queue), "2500");
   EXPECT_EQ(grid.Cell(4, exchange), "100000");
@@ -136,8 +125,8 @@ TEST_F(LinearProgrammingTest, SimulationLimitsAreWrittenBackAndMeansMustBePositi
 }
 
 TEST_F(LinearProgrammingTest, TourAnswerRouteCellsAndMarker) {
-  const int row = AddRow("3", "四城", {"0;0;1;0;1;1;0;1"});
-  AddRow("", "");
+  const int row = AddItem("3", "四城", {"0;0;1;0;1;1;0;1"});
+  AddItem("", "", {});
   EXPECT_EQ(Run(), (Lines{"", "3.货郎担问题", "最短距离: 4.000", "最短路径:ABCDA"}));
   EXPECT_EQ(grid.Cell(10, row), "0;1;1;0;0");
   EXPECT_EQ(grid.Cell(10, row + 1), "0;0;1;1;0");
@@ -150,7 +139,7 @@ TEST_F(LinearProgrammingTest, TourAnswerRouteCellsAndMarker) {
 
 TEST_F(LinearProgrammingTest, TourCityCounts) {
   // Two cities and a lone x: a message, nothing written.
-  const int few = AddRow("3", "两城", {"0;0;3;4;7"});
+  const int few = AddItem("3", "两城", {"0;0;3;4;7"});
   EXPECT_EQ(Run(), (Lines{"", "3.货郎担问题"}));
   EXPECT_EQ(ui.Messages(), (Lines{"货郎担问题至少需要3个城市"}));
   EXPECT_EQ(grid.Cell(10, few), "");
@@ -166,7 +155,7 @@ TEST_F(LinearProgrammingTest, TourCityCounts) {
 
 TEST_F(LinearProgrammingTest, ANarrowSheetGrowsForTheRoute) {
   grid.SetColCount(5);
-  const int row = AddRow("3", "三城", {"0;0;3;0;0;4"});
+  const int row = AddItem("3", "三城", {"0;0;3;0;0;4"});
   Run();
   EXPECT_EQ(grid.ColCount(), 7);
   EXPECT_EQ(grid.RowCount(), row + 2);
@@ -177,15 +166,15 @@ TEST_F(LinearProgrammingTest, ANarrowSheetGrowsForTheRoute) {
 }
 
 TEST_F(LinearProgrammingTest, LoopItemWorksOnTheRowsBelowItsTitle) {
-  AddRow("4", "单闭环调运系统", {"见下表"});
-  AddRow("", "站/路段", {"流量"});
-  const int first = AddRow("", "A");
+  AddItem("4", "单闭环调运系统", {"见下表"});
+  AddItem("", "站/路段", {"流量"});
+  const int first = AddItem("", "A", {});
   grid.SetCell(3, first, "5");
-  AddRow("", "A-B");
+  AddItem("", "A-B", {});
   grid.SetCell(5, first + 1, "1");
-  AddRow("", "B");
+  AddItem("", "B", {});
   grid.SetCell(3, first + 2, "-5");
-  AddRow("", "B-A");
+  AddItem("", "B-A", {});
   grid.SetCell(5, first + 3, "3");
   EXPECT_TRUE(Run().empty());
   EXPECT_EQ(grid.Cell(4, first + 1), "5.000");
