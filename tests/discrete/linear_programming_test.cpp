@@ -165,21 +165,5 @@ TEST_F(LinearProgrammingTest, ANarrowSheetGrowsForTheRoute) {
   EXPECT_EQ(grid.Cell(6, row + 1), "0;0;4;0");
 }
 
-TEST_F(LinearProgrammingTest, LoopItemWorksOnTheRowsBelowItsTitle) {
-  AddItem("4", "单闭环调运系统", {"见下表"});
-  AddItem("", "站/路段", {"流量"});
-  const int first = AddItem("", "A", {});
-  grid.SetCell(3, first, "5");
-  AddItem("", "A-B", {});
-  grid.SetCell(5, first + 1, "1");
-  AddItem("", "B", {});
-  grid.SetCell(3, first + 2, "-5");
-  AddItem("", "B-A", {});
-  grid.SetCell(5, first + 3, "3");
-  EXPECT_TRUE(Run().empty());
-  EXPECT_EQ(grid.Cell(4, first + 1), "5.000");
-  EXPECT_EQ(grid.Cell(5, first + 8), "4.000");  // the loop's length
-}
-
 }  // namespace
 }  // namespace zarnix
