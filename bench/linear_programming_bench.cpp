@@ -34,14 +34,16 @@ BENCHMARK(BM_TourSearch)
     ->ArgsProduct({{15, 20}, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10}})
     ->Unit(benchmark::kMillisecond);
 
-// Cities with many tours of equal length: on a line, on a 4 x 5 grid, on a circle, and ten
-// random places holding two cities each.
+// Cities with many tours of equal length or a weak spanning-tree bound: whole numbers on a
+// line, a 4 x 5 grid, a circle, ten places holding two cities each, random places on a line,
+// and two tight groups far apart.
 std::vector<std::pair<Extended, Extended>> ShapedCities(int shape) {
   std::vector<std::pair<Extended, Extended>> cities;
   std::mt19937 rng(1);
   std::uniform_real_distribution<double> coordinate(0, 100);
   for (int i = 0; i < 20; ++i) {
     const Extended angle = 2 * M_PIl * ((i * 7) % 20) / 20;
+    const double x = coordinate(rng), y = coordinate(rng);
     switch (shape) {
       case 0:
         cities.push_back({(i * 7) % 20, 0});
@@ -52,11 +54,14 @@ std::vector<std::pair<Extended, Extended>> ShapedCities(int shape) {
       case 2:
         cities.push_back({std::cos(angle), std::sin(angle)});
         break;
+      case 3:
+        cities.push_back(i % 2 ? cities.back() : std::pair<Extended, Extended>{x, y});
+        break;
+      case 4:
+        cities.push_back({x, 0});
+        break;
       default:
-        if (i % 2 == 0)
-          cities.push_back({coordinate(rng), coordinate(rng)});
-        else
-          cities.push_back(cities.back());
+        cities.push_back({(i < 10 ? 0 : 100) + x / 20, y / 20});
     }
   }
   return cities;
@@ -74,7 +79,7 @@ void BM_TourSearchShaped(benchmark::State& state) {
     benchmark::DoNotOptimize(shop.Solve());
   }
 }
-BENCHMARK(BM_TourSearchShaped)->DenseRange(0, 3)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_TourSearchShaped)->DenseRange(0, 5)->Unit(benchmark::kMillisecond);
 
 // A dense random program of n variables and n mixed rows, feasible at x = 1.
 void BM_Simplex(benchmark::State& state) {

@@ -1,14 +1,18 @@
 // Depth-first search over tours from city 0 in ascending city order, keeping a tour only when
 // it is strictly shorter than the best so far, so ties go to the first tour of that order.
-// Lengths are summed in tour order in extended precision. A branch is cut when a lower bound
-// on its remaining path cannot beat the best: EdgeBound, and a spanning tree of the cities
-// left plus the cheapest links to both ends, under city weights from Held and Karp's ascent.
-// A local-search tour supplies a good best from the start. Bounds are compared with a margin
-// for rounding, so a tour that is shorter by rounding alone is still found.
+// Lengths are summed in tour order in extended precision. A local-search tour supplies a good
+// best from the start. A branch is cut when a lower bound on its remaining path cannot beat
+// the best: EdgeBound, and a spanning tree of the cities left plus the cheapest links to both
+// ends under city weights from Held and Karp's ascent; where that bound is weak the search
+// starts again on a table of exact remaining lengths. Bounds are compared with a margin for
+// rounding, so a tour that is shorter by rounding alone is still found, within a budget of
+// such branches.
 #include "discrete/traveling_shop.h"
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
+#include <cstdint>
 #include <limits>
 
 namespace zarnix {
@@ -18,6 +22,11 @@ namespace {
 constexpr Extended kZeroEdgeWeight = 10000;
 // Far above the rounding of a 20-term sum in double, far below any real difference of tours.
 constexpr Extended kCutMargin = 1e-9L;
+// Branches searched only because rounding might make them shorter; only cities with very many
+// tours of equal length (on a line, say) use them up.
+constexpr long kTieBranches = 200000;
+// The table's floats carry 24 bits: lengths this close count as ties.
+constexpr Extended kTableTieWidth = 1e-6L;
 // Whole-number distances below this add up without rounding, so no margin is needed.
 constexpr Extended kExactLimit = 1e12L;
 constexpr double kInfinity = std::numeric_limits<double>::infinity();
@@ -103,22 +112,24 @@ bool TTravelingShop::WholeDistances() const {
 
 namespace {
 
-// Weights between cities, row by row.
-struct Weights {
-  int n = 0;
-  std::vector<double> w;
-  double operator()(int i, int j) const { return w[static_cast<std::size_t>(i * n + j)]; }
+// Distances with city weights added: d(i, j) + pi[i] + pi[j].
+struct Penalised {
+  const std::vector<double>& d;
+  int n;
+  const double* pi;
+  double operator()(int i, int j) const {
+    return d[static_cast<std::size_t>(i * n + j)] + pi[i] + pi[j];
+  }
 };
 
-// Prim's spanning tree over cities[0 … count-1]; parent[i], when asked for, receives the city
-// through which cities[i] joined the tree (-1 for the first).
-double SpanningTree(const Weights& w, const int* cities, int count, int* parent = nullptr) {
+// Prim's spanning tree over cities[0 … count-1]; parent[i] receives the city through which
+// cities[i] joined the tree (-1 for the first).
+double SpanningTree(const Penalised& w, const int* cities, int count, int* parent) {
   double key[kMaxShopCities];
-  int from[kMaxShopCities];
   bool done[kMaxShopCities] = {};
   for (int i = 0; i < count; ++i) key[i] = kInfinity;
   key[0] = 0;
-  from[0] = -1;
+  parent[0] = -1;
   double tree = 0;
   for (int step = 0; step < count; ++step) {
     int next = -1;
@@ -126,51 +137,44 @@ double SpanningTree(const Weights& w, const int* cities, int count, int* parent 
       if (!done[i] && (next < 0 || key[i] < key[next])) next = i;
     done[next] = true;
     tree += key[next];
-    if (parent) parent[next] = from[next];
     for (int i = 0; i < count; ++i) {
       const double link = w(cities[next], cities[i]);
       if (!done[i] && link < key[i]) {
         key[i] = link;
-        from[i] = cities[next];
+        parent[i] = cities[next];
       }
     }
   }
   return tree;
 }
 
-Weights Penalised(const Weights& d, const std::vector<double>& pi) {
-  Weights w{d.n, d.w};
-  for (int i = 0; i < d.n; ++i)
-    for (int j = 0; j < d.n; ++j) w.w[static_cast<std::size_t>(i * d.n + j)] += pi[i] + pi[j];
-  return w;
+// The nearest of cities[0 … count-1] to `city`.
+int Nearest(const Penalised& w, int city, const int* cities, int count) {
+  int nearest = cities[0];
+  for (int i = 1; i < count; ++i)
+    if (w(city, cities[i]) < w(city, nearest)) nearest = cities[i];
+  return nearest;
 }
 
-// City weights that tighten the bound (Held and Karp's subgradient ascent on 1-trees: a
-// spanning tree of cities 1 … n-1 plus the two cheapest links of city 0). Any weights give a
-// valid bound; these make it close to the shortest tour.
-std::vector<double> Penalties(const Weights& d, double upper) {
+// City weights for the whole tour (Held and Karp's subgradient ascent on 1-trees: a spanning
+// tree of cities 1 … n-1 plus the two cheapest links of city 0). Any weights give a valid
+// bound; these bring it close to the shortest tour, and every branch starts from them.
+std::vector<double> Penalties(const std::vector<double>& d, int n, double upper) {
   constexpr int kSteps = 300;
-  const int n = d.n;
   std::vector<double> pi(static_cast<std::size_t>(n), 0), bestPi = pi;
   if (n < 4) return bestPi;
   int cities[kMaxShopCities], parent[kMaxShopCities], degree[kMaxShopCities];
   for (int i = 1; i < n; ++i) cities[i - 1] = i;
   double bestBound = -kInfinity, scale = 2;
   for (int step = 0, stale = 0; step < kSteps; ++step) {
-    const Weights w = Penalised(d, pi);
+    const Penalised w{d, n, pi.data()};
     double bound = SpanningTree(w, cities, n - 1, parent);
     std::fill(degree, degree + n, 0);
     for (int i = 1; i < n - 1; ++i) ++degree[cities[i]], ++degree[parent[i]];
-    int first = 1, second = 2;
-    if (w(0, second) < w(0, first)) std::swap(first, second);
-    for (int j = 3; j < n; ++j) {
-      if (w(0, j) < w(0, first)) {
-        second = first;
-        first = j;
-      } else if (w(0, j) < w(0, second)) {
-        second = j;
-      }
-    }
+    const int first = Nearest(w, 0, cities, n - 1);
+    int second = first == 1 ? 2 : 1;
+    for (int j = 1; j < n; ++j)
+      if (j != first && w(0, j) < w(0, second)) second = j;
     ++degree[first], ++degree[second];
     bound += w(0, first) + w(0, second);
     double norm = 0;
@@ -195,40 +199,99 @@ std::vector<double> Penalties(const Weights& d, double upper) {
 
 }  // namespace
 
+// The cheapest path from each city j through every city of a set R to city 0, for all R
+// not holding j: exact remaining lengths for the search, kept as floats rounded down so they
+// stay lower bounds. R is a bit set over cities 1 … n-1.
+class PathTable {
+ public:
+  PathTable(const std::vector<double>& d, int n)
+      : m_(n - 1), table_((std::size_t{1} << m_) * static_cast<std::size_t>(m_)) {
+    for (std::uint32_t set = 0; set < (1u << m_); ++set) {
+      for (int j = 1; j <= m_; ++j) {
+        if (set >> (j - 1) & 1) continue;
+        const double* fromJ = &d[static_cast<std::size_t>(j * n)];
+        double cheapest = set == 0 ? fromJ[0] : kInfinity;
+        for (std::uint32_t bits = set; bits != 0; bits &= bits - 1) {
+          const int k = std::countr_zero(bits) + 1;
+          cheapest = std::min(cheapest, fromJ[k] + At(set & ~(1u << (k - 1)), k));
+        }
+        float stored = static_cast<float>(cheapest);
+        if (stored > cheapest) stored = std::nextafter(stored, -INFINITY);
+        table_[Index(set, j)] = stored;
+      }
+    }
+  }
+  double At(std::uint32_t set, int city) const { return table_[Index(set, city)]; }
+
+ private:
+  // City by city, so the sets one step smaller are read in runs.
+  std::size_t Index(std::uint32_t set, int city) const {
+    return (static_cast<std::size_t>(city - 1) << m_) + set;
+  }
+  int m_;
+  std::vector<float> table_;
+};
+
 struct TTravelingShop::Search {
+  enum class Reach { kShorter, kTie, kBeyond };
+
+  Search(const TTravelingShop& owner, int cities) : shop(owner), n(cities) {}
+
   const TTravelingShop& shop;
   int n;
-  bool useEdgeBound;
-  bool whole;  // whole-number distances: every length is exact
+  bool useEdgeBound = true;
+  bool whole = false;  // whole-number distances: every length is exact
+  std::vector<double> d;
   std::vector<double> pi;
-  Weights w;  // the distances with the city weights added
+  const PathTable* table = nullptr;  // exact remaining lengths, when the tree bound gave up
+  Extended tieWidth = kCutMargin;
   std::vector<bool> visited;
+  std::uint32_t unvisited = 0;  // bits of cities 1 … n-1
   std::vector<int> path;
-  Extended best;
+  Extended best = 0;
   std::vector<int> bestTour;
+  long branches = 0;
+  long tieBranches = kTieBranches;
+  bool gaveUp = false;
 
-  // Cut only when no completion can come out shorter than the best, rounding included. With
-  // whole-number lengths a bound rounds up to the next whole number.
-  bool Hopeless(Extended current, Extended bound) const {
-    if (whole) return current + std::ceil(bound - 1e-9L * (1 + std::fabs(bound))) >= best;
-    return current + bound >= best + best * kCutMargin;
+  // Whether a completion of the branch could come out shorter than the best: certainly, only
+  // by rounding (a tie), or not at all. With whole-number lengths a bound rounds up to the
+  // next whole number and there are no ties.
+  Reach Compare(Extended current, Extended bound) const {
+    if (whole) {
+      const Extended reach = current + std::ceil(bound - 1e-6L * (1 + std::fabs(bound)));
+      return reach >= best ? Reach::kBeyond : Reach::kShorter;
+    }
+    const Extended reach = current + bound;
+    if (reach >= best + best * tieWidth) return Reach::kBeyond;
+    return reach < best - best * tieWidth ? Reach::kShorter : Reach::kTie;
+  }
+  // A tie is searched while the budget for ties lasts; after that the first of the equally
+  // long tours stays.
+  bool Cut(Reach reach) {
+    return reach == Reach::kBeyond || (reach == Reach::kTie && tieBranches-- <= 0);
   }
 
   // A path from `last` through every unvisited city to city 0 is a spanning tree of those
   // cities plus one link from `last` and one to city 0; the city weights added along the
   // path are taken off again.
-  double RemainingBound(int last) const {
-    int left[kMaxShopCities];
+  double TreeBound(int last) const {
+    int left[kMaxShopCities], parent[kMaxShopCities];
     int count = 0;
-    double toLast = kInfinity, toHome = kInfinity, weights = pi[last] + pi[0];
+    double weights = pi[last] + pi[0];
     for (int u = 1; u < n; ++u) {
       if (visited[u]) continue;
       left[count++] = u;
-      toLast = std::min(toLast, w(last, u));
-      toHome = std::min(toHome, w(u, 0));
       weights += 2 * pi[u];
     }
-    return SpanningTree(w, left, count) + toLast + toHome - weights;
+    const Penalised w{d, n, pi.data()};
+    return SpanningTree(w, left, count, parent) + w(last, Nearest(w, last, left, count)) +
+           w(Nearest(w, 0, left, count), 0) - weights;
+  }
+
+  double RemainingBound(int last) const {
+    if (table && last != 0) return table->At(unvisited, last);
+    return TreeBound(last);
   }
 
   void Go(int placed, Extended current) {
@@ -241,37 +304,59 @@ struct TTravelingShop::Search {
       }
       return;
     }
-    if (useEdgeBound && Hopeless(current, shop.edgeBound_[n - placed])) return;
-    if (Hopeless(current, RemainingBound(last))) return;
+    if (!table && --branches < 0) gaveUp = true;
+    if (gaveUp) return;
+    if (useEdgeBound && Cut(Compare(current, shop.edgeBound_[n - placed]))) return;
+    if (Cut(Compare(current, RemainingBound(last)))) return;
     for (int j = 1; j < n; ++j) {
       if (visited[j]) continue;
       visited[j] = true;
+      unvisited &= ~(1u << (j - 1));
       path[placed] = j;
       Go(placed + 1, current + shop.Distance(last, j));
       visited[j] = false;
+      unvisited |= 1u << (j - 1);
     }
+  }
+
+  // From the start, with the best just above the given tour's length (and its rounding), so
+  // the search finds that tour or a better one itself.
+  void Run(const std::vector<int>& tour, Extended length) {
+    const Extended margin = whole ? 0 : 3 * tieWidth;
+    best = std::nextafter(length + length * margin, std::numeric_limits<Extended>::infinity());
+    bestTour = tour;
+    visited.assign(static_cast<std::size_t>(n), false);
+    visited[0] = true;
+    unvisited = (1u << (n - 1)) - 1;
+    path.assign(static_cast<std::size_t>(n), 0);
+    tieBranches = kTieBranches;
+    Go(1, 0);
   }
 };
 
+// The tree bound is fast and usually strong; where it is not (cities on a line, in a few
+// tight groups) the search starts again on the table of exact remaining lengths.
 ShopTour TTravelingShop::Solve() {
   if (n_ <= 1) return {0, std::vector<int>(static_cast<std::size_t>(n_), 0)};
   const std::vector<int> start = HeuristicTour();
   const Extended startLength = PathLength(start);
-  const Weights d{n_, std::vector<double>(distance_.begin(), distance_.end())};
   // EdgeBound treats a zero distance as 10000, which stays a lower bound while at most one
   // pair of cities coincides.
-  Search search{*this, n_, zeroPairs_ <= 1, WholeDistances(), {}, {}, {}, {}, {}, {}};
-  search.pi = Penalties(d, static_cast<double>(startLength));
-  search.w = Penalised(d, search.pi);
-  search.visited.assign(static_cast<std::size_t>(n_), false);
-  search.visited[0] = true;
-  search.path.assign(static_cast<std::size_t>(n_), 0);
-  // Just above the local-search tour, so the search itself finds that tour or a better one.
-  const Extended margin = search.whole ? 0 : kCutMargin;
-  search.best =
-      std::nextafter(startLength + startLength * margin, std::numeric_limits<Extended>::infinity());
-  search.bestTour = start;
-  search.Go(1, 0);
+  Search search(*this, n_);
+  search.useEdgeBound = zeroPairs_ <= 1;
+  search.whole = WholeDistances();
+  search.branches = treeBranches_;
+  search.d.assign(distance_.begin(), distance_.end());
+  search.pi = Penalties(search.d, n_, static_cast<double>(startLength));
+  search.Run(start, startLength);
+  if (search.gaveUp) {
+    const PathTable table(search.d, n_);
+    search.table = &table;
+    search.tieWidth = kTableTieWidth;
+    search.gaveUp = false;
+    const std::vector<int> found = search.bestTour;
+    search.Run(found, PathLength(found));
+  }
   return {PathLength(search.bestTour), search.bestTour};
 }
 

@@ -25,6 +25,10 @@ class TTravelingShop {
   void LoadCities(std::span<const Extended> xs, std::span<const Extended> ys);
   ShopTour Solve();
 
+  // Branches the spanning-tree bound may take before the search starts again on a table of
+  // exact remaining lengths; tests lower it to reach the table.
+  void LimitTreeBranches(long branches) { treeBranches_ = branches; }
+
   int CityCount() const { return n_; }
   Extended Distance(int i, int j) const { return distance_[Index(i, j)]; }
   // Entry k: the sum of the k smallest city distances, a zero distance counted as 10000.
@@ -44,6 +48,7 @@ class TTravelingShop {
   std::vector<Extended> distance_;
   std::vector<Extended> edgeBound_;
   int zeroPairs_ = 0;
+  long treeBranches_ = 50000;
 };
 
 }  // namespace zarnix

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <numeric>
 #include <random>
 
@@ -129,13 +130,17 @@ TEST(TravelingShop, SameTourAsThePlainSearchOnRandomInstances) {
   std::mt19937 rng(7);
   for (int trial = 0; trial < 300; ++trial) {
     const int n = 3 + trial % 9;  // 3 … 11 cities
-    // Coarse grids give many tours of equal length; fine ones almost none.
-    // One pair of coincident cities keeps EdgeBound a lower bound.
+    // Coarse grids give many tours of equal length; fine ones almost none. One pair of
+    // coincident cities keeps EdgeBound a lower bound.
     const TTravelingShop shop = RandomShop(rng, n, trial % 2 ? 8 : 2000, trial % 5 == 0);
-    const ShopTour fast = TTravelingShop(shop).Solve();
     const ShopTour plain = PlainSearch(shop).Solve();
+    const ShopTour fast = TTravelingShop(shop).Solve();
     ASSERT_EQ(fast.cities, plain.cities) << "trial " << trial;
     ASSERT_EQ(fast.length, plain.length) << "trial " << trial;
+    // The same on the table of exact remaining lengths.
+    TTravelingShop tabled(shop);
+    tabled.LimitTreeBranches(0);
+    ASSERT_EQ(tabled.Solve().cities, plain.cities) << "trial " << trial;
   }
 }
 
@@ -177,6 +182,59 @@ TEST(TravelingShop, LongToursAreFoundToo) {
   const ShopTour tour = Shop({0, 4e6L, 4e6L, 0}, {0, 0, 4e6L, 4e6L}).Solve();
   EXPECT_EQ(tour.length, 16e6L);
   EXPECT_EQ(tour.cities, (std::vector<int>{0, 1, 2, 3}));
+}
+
+// The shortest tour by Held and Karp's recursion over subsets, forward from city 0.
+double DynamicProgrammingLength(const TTravelingShop& shop) {
+  const int m = shop.CityCount() - 1;
+  std::vector<double> best((std::size_t{1} << m) * m, INFINITY);
+  const auto at = [&](std::uint32_t set, int last) -> double& { return best[set * m + last]; };
+  for (int j = 0; j < m; ++j) at(1u << j, j) = static_cast<double>(shop.Distance(0, j + 1));
+  for (std::uint32_t set = 1; set < (1u << m); ++set)
+    for (int last = 0; last < m; ++last)
+      if (set >> last & 1 && at(set, last) < INFINITY)
+        for (int next = 0; next < m; ++next)
+          if (!(set >> next & 1)) {
+            double& to = at(set | 1u << next, next);
+            to = std::min(to,
+                          at(set, last) + static_cast<double>(shop.Distance(last + 1, next + 1)));
+          }
+  double shortest = INFINITY;
+  for (int last = 0; last < m; ++last)
+    shortest = std::min(shortest,
+                        at((1u << m) - 1, last) + static_cast<double>(shop.Distance(last + 1, 0)));
+  return shortest;
+}
+
+bool IsTour(const std::vector<int>& cities, int n) {
+  std::vector<int> sorted = cities;
+  std::sort(sorted.begin(), sorted.end());
+  std::vector<int> all(n);
+  std::iota(all.begin(), all.end(), 0);
+  return !cities.empty() && cities[0] == 0 && sorted == all;
+}
+
+TEST(TravelingShop, CitiesOnALineAndInTwoTightGroups) {
+  // Shapes where the spanning-tree bound is weak and very many tours are equally long.
+  std::mt19937 rng(5);
+  std::uniform_real_distribution<double> coordinate(0, 100);
+  std::vector<Extended> xs, zeros(20, 0);
+  for (int i = 0; i < 20; ++i) xs.push_back(coordinate(rng));
+  const ShopTour line = Shop(xs, zeros).Solve();
+  const auto [low, high] = std::minmax_element(xs.begin(), xs.end());
+  EXPECT_NEAR(static_cast<double>(line.length), static_cast<double>(2 * (*high - *low)), 1e-9);
+  EXPECT_TRUE(IsTour(line.cities, 20));
+
+  std::uniform_real_distribution<double> near(0, 5);
+  std::vector<Extended> gx, gy;
+  for (int i = 0; i < 18; ++i) {
+    gx.push_back((i < 9 ? 0 : 100) + near(rng));
+    gy.push_back(near(rng));
+  }
+  const TTravelingShop groups = Shop(gx, gy);
+  const ShopTour tour = TTravelingShop(groups).Solve();
+  EXPECT_NEAR(static_cast<double>(tour.length), DynamicProgrammingLength(groups), 1e-9);
+  EXPECT_TRUE(IsTour(tour.cities, 18));
 }
 
 TEST(TravelingShop, TwentyCitiesAllInOnePlaceOrOnACircle) {
