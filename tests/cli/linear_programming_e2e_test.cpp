@@ -1,5 +1,6 @@
 // zarnix-cli on the linear-programming category: the shipped sheet opens with every item
-// computed, and edited programs and simulations meet their messages and limits.
+// computed, edited programs and simulations meet their messages and limits, and the tour's
+// marker plots its route.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -103,6 +104,25 @@ TEST(LinearProgrammingCli, SimulationLimitsAndMeanTimes) {
   const nlohmann::json zero = RunJson({kSelect, Set(5, kQueueRow, "0"), "run"});
   EXPECT_EQ(Messages(zero), (Lines{U("平均时间必须大于0")}));
   EXPECT_EQ(Answer(zero)[8], "");
+}
+
+TEST(LinearProgrammingCli, TheMarkerPlotsTheRoute) {
+  const std::string marker =
+      "goto:" + std::to_string(kRouteCol - 1) + "," + std::to_string(kTourRow);
+  const nlohmann::json json = RunJson({kSelect, marker, "dblclick"});
+  EXPECT_EQ(json["page"], "image");
+  EXPECT_EQ(json["image"]["kind"], "plot");
+  EXPECT_EQ(json["image"]["caption"], U("货郎担问题出发点坐标：2,3"));
+  ASSERT_EQ(json["messages"].size(), 1u);
+  EXPECT_EQ(json["messages"][0]["answer"], "1.00,1.99,0.64,0.72");
+  // An edited route ends with the conversion error; an emptied one says there is none.
+  const nlohmann::json edited =
+      RunJson({kSelect, Set(kRouteCol, kTourRow + 1, "1;x"), marker, "dblclick"});
+  EXPECT_EQ(Messages(edited), (Lines{"'x' is not a valid floating point value"}));
+  EXPECT_EQ(edited["page"], "calc");
+  const nlohmann::json emptied =
+      RunJson({kSelect, Set(kRouteCol, kTourRow, ""), marker, "dblclick"});
+  EXPECT_EQ(Messages(emptied), (Lines{U("此行没有路线坐标")}));
 }
 
 }  // namespace
