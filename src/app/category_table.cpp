@@ -6,6 +6,7 @@
 #include "discrete/fun_calculations.h"
 #include "discrete/general_calculation.h"
 #include "discrete/integer_arithmetic.h"
+#include "discrete/linear_programming.h"
 #include "discrete/misc_calculations.h"
 #include "formulas/functions_curves.h"
 #include "geometry/vector_operations.h"
@@ -36,7 +37,7 @@ const std::array<CategoryEntry, kCategoryCount> kCategoryTable = {{
     {"表格计算", nullptr},
     {"矢量运算", HandleVectorOperations},
     {"数独幻方八皇后", nullptr},
-    {"线性规划", nullptr},
+    {"线性规划", HandleLinearProgramming},
     {"控制系统仿真", HandleControlSystem},
     {"函数与曲线", HandleFunctionsCurves},
     {"通用计算", HandleGeneralCalculation},

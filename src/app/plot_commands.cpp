@@ -6,6 +6,7 @@
 #include "app/tform1.h"
 #include "base/canvas.h"
 #include "base/textfile.h"
+#include "discrete/linear_programming.h"
 #include "plot/curve_tables.h"
 #include "plot/plot_engine.h"
 
@@ -19,6 +20,7 @@ constexpr const char* kPictureFilter =
 constexpr const char* kSavedPlotEnding = "图象.bmp";
 constexpr const char* kNotAPlotMessage = "非曲线图像不保存";
 constexpr const char* kSavedMessage = "已保存为：";
+constexpr const char* kNoRouteMessage = "此行没有路线坐标";
 
 using PlotPath = PlotOutcome (*)(Workbench&, const PlotPorts&);
 
@@ -26,12 +28,25 @@ PlotOutcome PlotBlockAtMarker(Workbench& bench, const PlotPorts& ports) {
   return PlotAtMarkerRow(ports, bench.grid) ? PlotOutcome::kPlotted : PlotOutcome::kRefused;
 }
 
+// Linear programming's tour: the route in the last column of the current row and the next.
+PlotOutcome PlotRoute(Workbench& bench, const PlotPorts& ports) {
+  const RoutePoints route = ReadRoute(bench.grid, bench.grid.Row());
+  if (route.xs.empty()) {
+    ports.ui.ShowMessage(kNoRouteMessage);
+    return PlotOutcome::kRefused;
+  }
+  return PlotPoints(ports, route.xs, route.caption, CurveColor(1), route.ys)
+             ? PlotOutcome::kPlotted
+             : PlotOutcome::kRefused;
+}
+
 // What a double-click on a marker cell ("双击此格看图像") plots, by category. A category
 // that draws a picture of its own adds one case here, e.g.
-//   case 15: return PlotRoute;  (linear programming's route)
 //   case 1: return PlotFigure;  (plane analytic geometry's figure)
 PlotPath MarkerPlotOf(int category) {
   switch (category) {
+    case 15:
+      return PlotRoute;
     default:
       return PlotBlockAtMarker;
   }
