@@ -165,7 +165,7 @@ void RunItemRows(Workbench& bench, const ItemSheetOptions& options, const ItemCo
   for (int row = options.firstRow; row < endRow; ++row) {
     if (grid.Cell(1, row) == kEndOfItems) break;
     if (!Selected(grid, options, row)) continue;
-    grid.SetCell(grid.ColCount() - 1, row, "");
+    if (!options.keepLastColumn) grid.SetCell(grid.ColCount() - 1, row, "");
     const int number = ItemNumber(grid, row);
     if (number == 0) continue;
     if (options.needsFirstParam && Trim(grid.Cell(options.firstParamCol, row)).empty()) continue;

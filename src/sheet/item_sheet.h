@@ -181,6 +181,9 @@ struct ItemSheetOptions {
   // Only the current row's item is computed (with every row that carries the same column-1
   // text); the other rows keep their results.
   bool currentItemOnly = false;
+  // The items own their last-column cells (inputs of the rows below, results written into
+  // the rows below): the loop does not clear them.
+  bool keepLastColumn = false;
   // Answer-pane lines written before the items.
   std::span<const char* const> headerLines;
 };
@@ -188,7 +191,7 @@ struct ItemSheetOptions {
 // Computes one row; returns false when its item number has no calculation.
 using ItemComputer = std::function<bool(ItemRow&)>;
 
-// Scans rows firstRow … up to the "***" row: clears each item's result cell, skips rows
+// Scans rows firstRow … up to the "***" row: clears each row's result cell, skips rows
 // whose number is 0 (or whose first parameter is empty), and computes the rest with the
 // floating-point flags cleared before and checked after each item.
 void RunItemRows(Workbench& bench, const ItemSheetOptions& options, const ItemComputer& compute);

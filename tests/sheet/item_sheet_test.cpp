@@ -68,6 +68,25 @@ TEST_F(ItemSheetTest, TheLastRowCanBeLeftOutAndTheFirstRowMoved) {
   EXPECT_EQ(Run(options), (std::vector<int>{b, c}));
 }
 
+TEST_F(ItemSheetTest, LastColumnsCanBeLeftToTheItems) {
+  const int a = AddRow("1", "writes below");
+  const int data = AddRow("", "data row");
+  const int b = AddRow("2", "reads its own last cell");
+  ItemSheetOptions options;
+  options.keepLastColumn = true;
+  std::string seen;
+  Workbench bench = Bench();
+  RunItemRows(bench, options, [&](ItemRow& row) {
+    if (row.Number() == 1) row.SetCellBelow(1, kResultCol, "from item 1");
+    if (row.Number() == 2) seen = row.Cell(kResultCol);
+    return true;
+  });
+  EXPECT_EQ(Result(a), "old");
+  EXPECT_EQ(Result(data), "from item 1");
+  EXPECT_EQ(seen, "old");
+  EXPECT_EQ(Result(b), "old");
+}
+
 TEST_F(ItemSheetTest, CurrentItemOnlyComputesEveryRowWithTheSameNumberText) {
   const int a = AddRow("1", "a");
   const int b1 = AddRow("7", "b first");
