@@ -57,20 +57,31 @@ inline ::testing::AssertionResult Close(Vec3 a, Vec3 b, Extended tol = 1e-12L) {
 
 // The smallest value of a unimodal function on [low, high], by golden-section search: the
 // distances the routines compute by projection are checked against it.
-inline Extended MinimumOf(const std::function<Extended(Extended)>& f, Extended low, Extended high) {
+inline Extended MinimumOf(const std::function<Extended(Extended)>& f, Extended low,
+                          Extended high) {
   const Extended g = (std::sqrt(5.0L) - 1) / 2;
   Extended a = low;
   Extended b = high;
-  for (int k = 0; k < 200; ++k) {
-    const Extended c = b - g * (b - a);
-    const Extended d = a + g * (b - a);
-    if (f(c) < f(d)) {
+  Extended c = b - g * (b - a);
+  Extended d = a + g * (b - a);
+  Extended fc = f(c);
+  Extended fd = f(d);
+  for (int k = 0; k < 120; ++k) {
+    if (fc < fd) {
       b = d;
+      d = c;
+      fd = fc;
+      c = b - g * (b - a);
+      fc = f(c);
     } else {
       a = c;
+      c = d;
+      fc = fd;
+      d = a + g * (b - a);
+      fd = f(d);
     }
   }
-  return f((a + b) / 2);
+  return std::fmin(fc, fd);
 }
 
 }  // namespace zarnix
