@@ -6,6 +6,7 @@
 #include "app/tform1.h"
 #include "base/canvas.h"
 #include "base/textfile.h"
+#include "geometry/plane_geometry_plot.h"
 #include "plot/curve_tables.h"
 #include "plot/plot_engine.h"
 
@@ -29,9 +30,10 @@ PlotOutcome PlotBlockAtMarker(Workbench& bench, const PlotPorts& ports) {
 // What a double-click on a marker cell ("双击此格看图像") plots, by category. A category
 // that draws a picture of its own adds one case here, e.g.
 //   case 15: return PlotRoute;  (linear programming's route)
-//   case 1: return PlotFigure;  (plane analytic geometry's figure)
 PlotPath MarkerPlotOf(int category) {
   switch (category) {
+    case 1:
+      return PlotPlaneFigure;
     default:
       return PlotBlockAtMarker;
   }

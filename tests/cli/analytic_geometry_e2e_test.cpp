@@ -1,6 +1,7 @@
 // zarnix-cli on the two analytic-geometry categories: the shipped worksheets open computed,
-// every item's result rows sit below it under the labels the answer pane names, and a
-// degenerate input stays in its own item while the others are recomputed.
+// every item's result rows sit below it under the labels the answer pane names, a degenerate
+// input stays in its own item while the others are recomputed, and double-clicking a plane
+// item's hint draws its figure.
 #include <gtest/gtest.h>
 
 #include <map>
@@ -8,6 +9,7 @@
 #include <vector>
 
 #include "cli_runner.h"
+#include "support/temp_dir.h"
 
 namespace zarnix {
 namespace {
@@ -122,6 +124,31 @@ TEST(AnalyticGeometryCli, TheSpaceSheetKeepsADegenerateItemToItself) {
   EXPECT_EQ(Result(cells, skew), "'a' is not a valid floating point value");
   EXPECT_EQ(Result(cells, skew + 1), "");
   EXPECT_EQ(Result(cells, RowOf(cells, "35")), "x;y;z=0.000;1.000;2.000");
+}
+
+class AnalyticGeometryPlotCli : public TempDirTest {};
+
+TEST_F(AnalyticGeometryPlotCli, DoubleClickingAPlaneItemDrawsItsFigure) {
+  const int triangle = RowOf(RunJson({U("select:平面解析几何")})["grid"]["cells"], "21");
+  const CliRun run =
+      RunZarnixCli({"--json", "--out-dir", dir_.string(), U("select:平面解析几何"),
+                    "goto:3," + std::to_string(triangle), "dblclick", "plot:figure.png"});
+  ASSERT_EQ(run.status, 0) << run.err;
+  const auto json = run.Json();
+  EXPECT_EQ(json["page"], "image");
+  EXPECT_EQ(json["image"]["kind"], "plot");
+  EXPECT_EQ(json["image"]["caption"], U("21.三角形(三个顶点) a;b;c=5.657;4.472;6.000"));
+  ASSERT_EQ(json["files"].size(), 1u);
+  EXPECT_EQ(Read(dir_ / "figure.png").substr(1, 3), "PNG");
+  // A hint typed into a row below the item finds no item to draw.
+  const std::string below = std::to_string(triangle + 1);
+  const auto refused =
+      RunJson({U("select:平面解析几何"), "cell:3," + below + "=" + U("双击此格看图像"),
+               "goto:3," + below, "dblclick"});
+  EXPECT_EQ(refused["image"]["kind"], "empty");
+  EXPECT_EQ(refused["page"], "calc");
+  ASSERT_EQ(refused["messages"].size(), 1u);
+  EXPECT_EQ(refused["messages"][0]["text"], U("此行没有平面解析几何的计算项目"));
 }
 
 }  // namespace
