@@ -24,6 +24,8 @@ constexpr const char* kLineWhat = "直线一般式系数A;B;C";
 // Conic curves run out to twice their focal distance.
 constexpr Extended kConicReach = 2;
 constexpr int kConicSteps = 200;
+// The self-crossing test compares every pair of sides: this many vertices keep it quick.
+constexpr std::size_t kMaxPolygonVertices = 1000;
 
 std::vector<Extended> Xy(std::span<const Point2> points) {
   std::vector<Extended> values;
@@ -340,6 +342,7 @@ void CircleStandardItem(ItemRow& row, ItemResults& out) {
 std::vector<Point2> PolygonParam(const ItemRow& row) {
   const std::vector<Extended> v = ParamList(row, 0, "顶点坐标x1;y1;x2;y2;…");
   if (v.size() % 2 != 0) throw ItemError("顶点坐标的个数应为偶数");
+  if (v.size() > 2 * kMaxPolygonVertices) throw ItemError("多边形最多1000个顶点");
   std::vector<Point2> vertices;
   for (std::size_t i = 0; i < v.size(); i += 2) vertices.push_back({v[i], v[i + 1]});
   // The first vertex repeated at the end only closes the polygon.

@@ -8,11 +8,23 @@
 #include <string>
 #include <vector>
 
+#include "geometry/plane_geometry.h"
 #include "geometry/plane_geometry_figure.h"
 #include "support/item_sheet_fixture.h"
 
 namespace zarnix {
 namespace {
+
+// The vertices of a regular n-gon of radius 100, as the cell lists them.
+std::string ManyVertices(int n) {
+  std::string cell;
+  for (int i = 0; i < n; ++i) {
+    const Point2 p = FromPolar(100, 360.0L * i / n);
+    cell += (i ? ";" : "") + std::to_string(static_cast<double>(p.x)) + ";" +
+            std::to_string(static_cast<double>(p.y));
+  }
+  return cell;
+}
 
 struct PlaneCase {
   const char* number;
@@ -108,6 +120,7 @@ const PlaneCase kCases[] = {
      {"2.828;2.000;2.828;2.000", "自相交多边形，不计算内角", "L=9.657，自相交多边形，不计算面积",
       "自相交多边形，不计算重心", "自相交多边形", "参数2可填检验点x;y", "0.000;0.000;2.000;2.000"}},
     {"31", {"0;0;1;1"}, {"多边形至少要有三个顶点"}},
+    {"31", {ManyVertices(1001)}, {"多边形最多1000个顶点"}},
     {"31", {"0;0;1;1;2"}, {"顶点坐标的个数应为偶数"}},
     {"31", {"0;0;1;1;1;1;0;1"}, {"第2个和第3个顶点重合"}},
     {"31", {"0;0;1;1;2;2"}, {"各顶点在一条直线上，不构成多边形"}},
