@@ -21,7 +21,7 @@ namespace {
 
 constexpr const char* kPointWhat = "x;y";
 constexpr const char* kLineWhat = "直线一般式系数A;B;C";
-// Conic curves run out to twice their focal distance.
+// StandardConic curves run out to twice their focal distance.
 constexpr Extended kConicReach = 2;
 constexpr int kConicSteps = 200;
 // The self-crossing test compares every pair of sides: this many vertices keep it quick.
@@ -419,7 +419,7 @@ void DrawAxisLine(Figure& f, ConicAxis axis, Extended at, Extended half) {
 }
 
 // The curves, the foci and vertices, and the directrices across the curves' width.
-void DrawConic(ItemResults& out, const Conic& conic) {
+void DrawConic(ItemResults& out, const StandardConic& conic) {
   Figure* f = out.Drawing();
   if (!f) return;
   for (std::vector<Point2>& curve : ConicCurves(conic, kConicSteps, kConicReach)) {
@@ -431,10 +431,11 @@ void DrawConic(ItemResults& out, const Conic& conic) {
   const Box box = BoundingBox(f->paths.front());
   const Extended half = conic.axis == ConicAxis::kX ? box.ymax : box.xmax;
   DrawAxisLine(*f, conic.axis, *conic.directrix, half);
-  if (conic.kind != ConicKind::kParabola) DrawAxisLine(*f, conic.axis, -*conic.directrix, half);
+  if (conic.kind != StandardConicKind::kParabola)
+    DrawAxisLine(*f, conic.axis, -*conic.directrix, half);
 }
 
-void AddDirectrices(ItemResults& out, const Conic& conic) {
+void AddDirectrices(ItemResults& out, const StandardConic& conic) {
   out.Add(AxisName(conic.axis) + "=±" + out.Value(*conic.directrix));
 }
 

@@ -20,10 +20,10 @@ Point2 OnAxes(ConicAxis axis, Extended along, Extended across) {
 
 }  // namespace
 
-std::optional<Conic> Ellipse(Extended a, Extended b) {
+std::optional<StandardConic> Ellipse(Extended a, Extended b) {
   if (!(a > 0 && b > 0)) return std::nullopt;
-  Conic e;
-  e.kind = ConicKind::kEllipse;
+  StandardConic e;
+  e.kind = StandardConicKind::kEllipse;
   e.axis = a >= b ? ConicAxis::kX : ConicAxis::kY;
   e.a = a;
   e.b = b;
@@ -38,10 +38,10 @@ std::optional<Conic> Ellipse(Extended a, Extended b) {
   return e;
 }
 
-std::optional<Conic> Hyperbola(Extended a, Extended b, ConicAxis axis) {
+std::optional<StandardConic> Hyperbola(Extended a, Extended b, ConicAxis axis) {
   if (!(a > 0 && b > 0)) return std::nullopt;
-  Conic h;
-  h.kind = ConicKind::kHyperbola;
+  StandardConic h;
+  h.kind = StandardConicKind::kHyperbola;
   h.axis = axis;
   h.a = a;
   h.b = b;
@@ -56,10 +56,10 @@ std::optional<Conic> Hyperbola(Extended a, Extended b, ConicAxis axis) {
   return h;
 }
 
-std::optional<Conic> Parabola(Extended p, ConicAxis axis) {
+std::optional<StandardConic> Parabola(Extended p, ConicAxis axis) {
   if (p == 0) return std::nullopt;
-  Conic c;
-  c.kind = ConicKind::kParabola;
+  StandardConic c;
+  c.kind = StandardConicKind::kParabola;
   c.axis = axis;
   c.a = p;
   c.focal = p / 2;
@@ -70,16 +70,17 @@ std::optional<Conic> Parabola(Extended p, ConicAxis axis) {
   return c;
 }
 
-std::vector<std::vector<Point2>> ConicCurves(const Conic& conic, int steps, Extended reach) {
+std::vector<std::vector<Point2>> ConicCurves(const StandardConic& conic, int steps,
+                                             Extended reach) {
   std::vector<std::vector<Point2>> curves;
   const Extended n = steps;
-  if (conic.kind == ConicKind::kEllipse) {
+  if (conic.kind == StandardConicKind::kEllipse) {
     std::vector<Point2>& curve = curves.emplace_back();
     for (int k = 0; k <= steps; ++k) {
       const Extended t = 2 * std::numbers::pi_v<Extended> * k / n;
       curve.push_back({conic.a * std::cos(t), conic.b * std::sin(t)});
     }
-  } else if (conic.kind == ConicKind::kHyperbola) {
+  } else if (conic.kind == StandardConicKind::kHyperbola) {
     const Extended u = std::acosh(std::fmax(reach * conic.focal / conic.major, 1));
     for (Extended side : {1.0L, -1.0L}) {
       std::vector<Point2>& curve = curves.emplace_back();

@@ -10,12 +10,12 @@
 
 namespace zarnix {
 
-enum class ConicKind { kEllipse, kHyperbola, kParabola };
+enum class StandardConicKind { kEllipse, kHyperbola, kParabola };
 // The axis that carries the foci.
 enum class ConicAxis { kX, kY };
 
-struct Conic {
-  ConicKind kind = ConicKind::kEllipse;
+struct StandardConic {
+  StandardConicKind kind = StandardConicKind::kEllipse;
   ConicAxis axis = ConicAxis::kX;
   Extended a = 0;  // the parameters as given (p for a parabola)
   Extended b = 0;
@@ -31,13 +31,13 @@ struct Conic {
 };
 
 // nullopt when a or b is not positive.
-std::optional<Conic> Ellipse(Extended a, Extended b);
-std::optional<Conic> Hyperbola(Extended a, Extended b, ConicAxis axis);
+std::optional<StandardConic> Ellipse(Extended a, Extended b);
+std::optional<StandardConic> Hyperbola(Extended a, Extended b, ConicAxis axis);
 // nullopt for p = 0.
-std::optional<Conic> Parabola(Extended p, ConicAxis axis);
+std::optional<StandardConic> Parabola(Extended p, ConicAxis axis);
 
 // Points along the conic for drawing, one vector per connected piece (two for a hyperbola);
 // the open curves reach `reach` times the focal distance from the centre.
-std::vector<std::vector<Point2>> ConicCurves(const Conic& conic, int steps, Extended reach);
+std::vector<std::vector<Point2>> ConicCurves(const StandardConic& conic, int steps, Extended reach);
 
 }  // namespace zarnix

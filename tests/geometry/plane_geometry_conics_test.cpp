@@ -13,17 +13,18 @@ namespace zarnix {
 namespace {
 
 // Distance of p from the directrix x (or y) = at.
-Extended DirectrixDistance(const Conic& conic, Point2 p, Extended at) {
+Extended DirectrixDistance(const StandardConic& conic, Point2 p, Extended at) {
   return std::fabs((conic.axis == ConicAxis::kX ? p.x : p.y) - at);
 }
 
 // The nearer focus and the directrix on its side.
-void CheckEccentricity(const Conic& conic, Point2 p) {
+void CheckEccentricity(const StandardConic& conic, Point2 p) {
   const Point2 focus =
       conic.foci.size() == 1 || Dot(p, conic.foci[1]) >= 0 ? conic.foci.back() : conic.foci.front();
   const Extended side = conic.axis == ConicAxis::kX ? focus.x : focus.y;
-  const Extended at =
-      conic.kind == ConicKind::kParabola ? *conic.directrix : std::copysign(*conic.directrix, side);
+  const Extended at = conic.kind == StandardConicKind::kParabola
+                          ? *conic.directrix
+                          : std::copysign(*conic.directrix, side);
   EXPECT_TRUE(
       Close(Distance(p, focus), conic.eccentricity * DirectrixDistance(conic, p, at), 1e-12L));
 }
@@ -41,10 +42,10 @@ TEST(Conics, EllipsesKeepTheirFocalSum) {
       if (e->directrix) CheckEccentricity(*e, p);
     }
   }
-  const Conic circle = *Ellipse(2, 2);
+  const StandardConic circle = *Ellipse(2, 2);
   EXPECT_FALSE(circle.directrix);
   EXPECT_EQ(circle.eccentricity, 0);
-  const Conic tall = *Ellipse(3, 5);
+  const StandardConic tall = *Ellipse(3, 5);
   EXPECT_EQ(tall.axis, ConicAxis::kY);
   EXPECT_TRUE(Close(tall.foci[1], {0, 4}));
   EXPECT_FALSE(Ellipse(0, 3));
@@ -67,7 +68,7 @@ TEST(Conics, HyperbolasKeepTheirFocalDifferenceAndApproachTheAsymptotes) {
     }
   }
   // Far out on x^2/16 - y^2/9 = 1 the slope y/x tends to 3/4.
-  const Conic h = *Hyperbola(4, 3, ConicAxis::kX);
+  const StandardConic h = *Hyperbola(4, 3, ConicAxis::kX);
   const Point2 far = ConicCurves(h, 10, 1e6L)[0].back();
   EXPECT_TRUE(Close(far.y / far.x, h.asymptoteSlope, 1e-9L));
   EXPECT_TRUE(Close(*Hyperbola(3, 4, ConicAxis::kY)->directrix, 1.8L));
@@ -84,7 +85,7 @@ TEST(Conics, ParabolasAreAsFarFromTheFocusAsFromTheDirectrix) {
     for (const Point2& p : curves[0]) CheckEccentricity(*c, p);
   }
   EXPECT_FALSE(Parabola(0, ConicAxis::kX));
-  const Conic down = *Parabola(-2, ConicAxis::kY);
+  const StandardConic down = *Parabola(-2, ConicAxis::kY);
   EXPECT_TRUE(Close(down.foci[0], {0, -1}));
   EXPECT_EQ(*down.directrix, 1);
 }
