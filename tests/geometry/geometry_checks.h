@@ -57,8 +57,7 @@ inline ::testing::AssertionResult Close(Vec3 a, Vec3 b, Extended tol = 1e-12L) {
 
 // The smallest value of a unimodal function on [low, high], by golden-section search: the
 // distances the routines compute by projection are checked against it.
-inline Extended MinimumOf(const std::function<Extended(Extended)>& f, Extended low,
-                          Extended high) {
+inline Extended MinimumOf(const std::function<Extended(Extended)>& f, Extended low, Extended high) {
   const Extended g = (std::sqrt(5.0L) - 1) / 2;
   Extended a = low;
   Extended b = high;

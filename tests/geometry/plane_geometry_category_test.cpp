@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
+#include "analytic_cases.h"
 #include "geometry/plane_geometry.h"
 #include "geometry/plane_geometry_figure.h"
-#include "support/item_sheet_fixture.h"
 
 namespace zarnix {
 namespace {
@@ -26,13 +26,7 @@ std::string ManyVertices(int n) {
   return cell;
 }
 
-struct PlaneCase {
-  const char* number;
-  std::vector<std::string> params;
-  std::vector<std::string> lines;
-};
-
-const PlaneCase kCases[] = {
+const AnalyticCase kCases[] = {
     {"1", {"3;4"}, {"r;θ=5.000;53.130"}},
     {"1", {"-1;-1"}, {"r;θ=1.414;225.000"}},
     {"1", {"0;0"}, {"r;θ=0.000;0.000"}},
@@ -160,18 +154,8 @@ const PlaneCase kCases[] = {
 // Rows each case gets: the most result lines an item has.
 constexpr int kRowsPerCase = 8;
 
-class PlaneCategoryTest : public ItemSheetFixture {
+class PlaneCategoryTest : public AnalyticCasesTest {
  protected:
-  // All cases on one sheet; returns the row of each.
-  std::vector<int> AddCases() {
-    std::vector<int> rows;
-    for (const PlaneCase& c : kCases) {
-      rows.push_back(AddItem(c.number, "item", c.params));
-      for (int i = 1; i < kRowsPerCase; ++i) AddItem("", "", {});
-    }
-    CloseItems();
-    return rows;
-  }
   void Run() {
     Workbench bench = Bench();
     HandlePlaneAnalyticGeometry(bench);
@@ -179,23 +163,17 @@ class PlaneCategoryTest : public ItemSheetFixture {
 };
 
 TEST_F(PlaneCategoryTest, EveryItemWorkedOut) {
-  const std::vector<int> rows = AddCases();
+  const std::vector<int> rows = AddCases(kCases, kRowsPerCase);
   Run();
-  for (std::size_t k = 0; k < rows.size(); ++k) {
-    const PlaneCase& c = kCases[k];
-    for (int i = 0; i < kRowsPerCase; ++i) {
-      const std::string expected = i < static_cast<int>(c.lines.size()) ? c.lines[i] : "";
-      EXPECT_EQ(Result(rows[k] + i), expected) << "item " << c.number << " case " << k;
-    }
-    EXPECT_EQ(Cell(3, rows[k]), kFigureHint);
-  }
+  ExpectResults(kCases, rows, kRowsPerCase);
+  for (int row : rows) EXPECT_EQ(Cell(3, row), kFigureHint);
   EXPECT_EQ(grid.DefaultColWidth(), 118);
   EXPECT_EQ(grid.ColWidth(0), 1);
   EXPECT_EQ(grid.ColWidth(1), 20);
 }
 
 TEST_F(PlaneCategoryTest, EveryComputedItemDrawsAFigure) {
-  const std::vector<int> rows = AddCases();
+  const std::vector<int> rows = AddCases(kCases, kRowsPerCase);
   Workbench bench = Bench();
   for (std::size_t k = 0; k < rows.size(); ++k) {
     Figure figure;

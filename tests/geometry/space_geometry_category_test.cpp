@@ -7,18 +7,12 @@
 #include <string>
 #include <vector>
 
-#include "support/item_sheet_fixture.h"
+#include "analytic_cases.h"
 
 namespace zarnix {
 namespace {
 
-struct SpaceCase {
-  const char* number;
-  std::vector<std::string> params;
-  std::vector<std::string> lines;
-};
-
-const SpaceCase kCases[] = {
+const AnalyticCase kCases[] = {
     {"1", {"1;1;2"}, {"ρ;φ;z=1.414;0.785;2.000"}},
     {"1", {"0;-2;5"}, {"ρ;φ;z=2.000;4.712;5.000"}},
     {"2", {"2;1.0471975512;3"}, {"x;y;z=1.000;1.732;3.000"}},
@@ -108,25 +102,14 @@ const SpaceCase kCases[] = {
 
 constexpr int kRowsPerCase = 5;
 
-class SpaceCategoryTest : public ItemSheetFixture {};
+class SpaceCategoryTest : public AnalyticCasesTest {};
 
 TEST_F(SpaceCategoryTest, EveryItemWorkedOut) {
-  std::vector<int> rows;
-  for (const SpaceCase& c : kCases) {
-    rows.push_back(AddItem(c.number, "item", c.params));
-    for (int i = 1; i < kRowsPerCase; ++i) AddItem("", "", {});
-  }
-  CloseItems();
+  const std::vector<int> rows = AddCases(kCases, kRowsPerCase);
   Workbench bench = Bench();
   HandleSpaceAnalyticGeometry(bench);
-  for (std::size_t k = 0; k < rows.size(); ++k) {
-    const SpaceCase& c = kCases[k];
-    for (int i = 0; i < kRowsPerCase; ++i) {
-      const std::string expected = i < static_cast<int>(c.lines.size()) ? c.lines[i] : "";
-      EXPECT_EQ(Result(rows[k] + i), expected) << "item " << c.number << " case " << k;
-    }
-    EXPECT_EQ(Cell(3, rows[k]), "");  // no figures in space
-  }
+  ExpectResults(kCases, rows, kRowsPerCase);
+  for (int row : rows) EXPECT_EQ(Cell(3, row), "");  // no figures in space
 }
 
 }  // namespace
