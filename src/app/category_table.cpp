@@ -9,6 +9,8 @@
 #include "discrete/linear_programming.h"
 #include "discrete/misc_calculations.h"
 #include "formulas/functions_curves.h"
+#include "geometry/plane_geometry_category.h"
+#include "geometry/space_geometry_category.h"
 #include "geometry/vector_operations.h"
 #include "numeric/array_stats_category.h"
 #include "numeric/control_category.h"
@@ -23,7 +25,7 @@ namespace zarnix {
 
 const std::array<CategoryEntry, kCategoryCount> kCategoryTable = {{
     {"几何图形", nullptr},
-    {"平面解析几何", nullptr},
+    {"平面解析几何", HandlePlaneAnalyticGeometry},
     {"数组统计", HandleArrayStatistics},
     {"一元回归插值", HandleRegressionInterpolation},
     {"多元回归插值", HandleMultivariateRegression},
@@ -41,7 +43,7 @@ const std::array<CategoryEntry, kCategoryCount> kCategoryTable = {{
     {"控制系统仿真", HandleControlSystem},
     {"函数与曲线", HandleFunctionsCurves},
     {"通用计算", HandleGeneralCalculation},
-    {"空间解析几何", nullptr},
+    {"空间解析几何", HandleSpaceAnalyticGeometry},
     {"高等数学", HandleHigherMathematics},
 }};
 

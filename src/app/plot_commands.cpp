@@ -7,6 +7,7 @@
 #include "base/canvas.h"
 #include "base/textfile.h"
 #include "discrete/linear_programming.h"
+#include "geometry/plane_geometry_plot.h"
 #include "plot/curve_tables.h"
 #include "plot/plot_engine.h"
 
@@ -41,10 +42,11 @@ PlotOutcome PlotRoute(Workbench& bench, const PlotPorts& ports) {
 }
 
 // What a double-click on a marker cell ("双击此格看图像") plots, by category. A category
-// that draws a picture of its own adds one case here, e.g.
-//   case 1: return PlotFigure;  (plane analytic geometry's figure)
+// that draws a picture of its own adds one case here.
 PlotPath MarkerPlotOf(int category) {
   switch (category) {
+    case 1:
+      return PlotPlaneFigure;
     case 15:
       return PlotRoute;
     default:
