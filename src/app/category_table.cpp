@@ -6,6 +6,7 @@
 #include "discrete/general_calculation.h"
 #include "discrete/integer_arithmetic.h"
 #include "discrete/misc_calculations.h"
+#include "discrete/puzzles_category.h"
 #include "numeric/array_stats_category.h"
 #include "numeric/linear_algebra_category.h"
 #include "numeric/nonlinear_category.h"
@@ -29,7 +30,7 @@ const std::array<CategoryEntry, kCategoryCount> kCategoryTable = {{
     {"微分方程组", HandleOdeSystem},
     {"表格计算", nullptr},
     {"矢量运算", nullptr},
-    {"数独幻方八皇后", nullptr},
+    {"数独幻方八皇后", HandlePuzzles},
     {"线性规划", nullptr},
     {"控制系统仿真", nullptr},
     {"函数与曲线", nullptr},
