@@ -3,17 +3,15 @@
 // every board from 4 to 33.
 #include <benchmark/benchmark.h>
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
+#include "app/tform1.h"
 #include "base/clock.h"
-#include "base/random.h"
 #include "base/scripted_ui.h"
 #include "discrete/n_queens.h"
-#include "discrete/puzzles_category.h"
 #include "discrete/sudoku.h"
-#include "sheet/answer_pane.h"
-#include "sheet/workbench.h"
 #include "sheet/worksheet.h"
 
 namespace zarnix {
@@ -53,41 +51,30 @@ BENCHMARK(BM_SudokuUniqueness)
     ->DenseRange(0, std::size(kHardSudokus) - 1)
     ->Unit(benchmark::kMicrosecond);
 
-// One run of the category as the run button makes it, answering the order prompt.
-struct PuzzleRun {
-  Worksheet grid;
-  AnswerPane answer;
-  std::string format = "%.3f";
-  std::vector<std::string> dataList;
-  ScriptedUi ui;
-  DataPaths paths;
-  SystemClock clock;
-  LcgRandom random;
-  int puzzleMode = kPuzzleMagicSquare;
-  std::string timing;
-
-  void Run(const std::string& size) {
-    answer.Clear();
-    ui.QueueAnswer(size);
-    Workbench bench{grid,    answer, format, 3,      dataList,   ui,
-                    nullptr, paths,  clock,  random, puzzleMode, timing};
-    HandlePuzzles(bench);
-  }
-};
-
+// The whole run as the run button makes it, the order prompt answered with 1000.
 // range(0): 1 = into an empty worksheet, 0 = over the previous square.
 void BM_MagicSquareRun(benchmark::State& state) {
   const bool fresh = state.range(0) == 1;
-  PuzzleRun run;
+  ScriptedUi ui({"1", "3"});
+  SystemClock clock;
+  FormOptions options;
+  options.dataDir = std::filesystem::read_symlink("/proc/self/exe").parent_path();
+  options.outDir = std::filesystem::temp_directory_path();
+  TForm1 form(ui, clock, nullptr, options);
+  form.FormCreate();
+  form.FormShowWithoutSelection();
+  form.SelectCategory("数独幻方八皇后");  // chooses the magic square, order 3
   for (auto _ : state) {
     if (fresh) {
       state.PauseTiming();
-      run.grid = Worksheet();
+      form.StringGrid1 = Worksheet();
       state.ResumeTiming();
     }
-    run.Run("1000");
-    benchmark::DoNotOptimize(run.grid.Cell(999, 1000));
+    ui.QueueAnswer("1000");
+    form.BitBtn1Click();
+    benchmark::DoNotOptimize(form.StringGrid1.Cell(999, 1000));
   }
+  if (form.StringGrid1.ColCount() != 1000) state.SkipWithError("no square of order 1000");
 }
 BENCHMARK(BM_MagicSquareRun)->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond);
 

@@ -47,6 +47,15 @@ class PuzzlesTest : public BenchTest {
     return prompts;
   }
 
+  // n columns and n + 1 rows below one heading row, no fixed column.
+  void ExpectBoardSheet(int n, int colWidth) const {
+    EXPECT_EQ(grid.ColCount(), n);
+    EXPECT_EQ(grid.RowCount(), n + 1);
+    EXPECT_EQ(grid.FixedCols(), 0);
+    EXPECT_EQ(grid.FixedRows(), 1);
+    EXPECT_EQ(grid.DefaultColWidth(), colWidth);
+  }
+
   Lines RowCells(int row) const {
     Lines cells;
     for (int col = 0; col < grid.ColCount(); ++col) cells.push_back(grid.Cell(col, row));
@@ -96,11 +105,7 @@ TEST_F(PuzzlesTest, MagicSquareSheetAndAnswer) {
   puzzleMode = kPuzzleMagicSquare;
   grid.SetCell(5, 0, "old heading");
   Run({"6"});
-  EXPECT_EQ(grid.ColCount(), 6);
-  EXPECT_EQ(grid.RowCount(), 7);
-  EXPECT_EQ(grid.FixedCols(), 0);
-  EXPECT_EQ(grid.FixedRows(), 1);
-  EXPECT_EQ(grid.DefaultColWidth(), 40);
+  ExpectBoardSheet(6, 40);
   EXPECT_EQ(RowCells(0), (Lines{"幻方", "6阶", "", "", "", ""}));
   EXPECT_EQ(RowCells(1), (Lines{"4", "30", "8", "31", "3", "35"}));
   EXPECT_EQ(RowCells(6), (Lines{"11", "16", "15", "20", "25", "24"}));
@@ -129,8 +134,7 @@ TEST_F(PuzzlesTest, MagicSquareOrderFallbacksAndClamps) {
 TEST_F(PuzzlesTest, MagicSquareOfTheLargestOrderFillsAMillionCells) {
   puzzleMode = kPuzzleMagicSquare;
   Run({"123456789"});
-  EXPECT_EQ(grid.ColCount(), 1000);
-  EXPECT_EQ(grid.RowCount(), 1001);
+  ExpectBoardSheet(1000, 40);
   EXPECT_EQ(grid.Cell(1, 0), "1000阶");
   std::int64_t sum = 0;
   for (int col = 0; col < 1000; ++col) sum += StrToInt64(grid.Cell(col, 1000));
@@ -139,23 +143,19 @@ TEST_F(PuzzlesTest, MagicSquareOfTheLargestOrderFillsAMillionCells) {
 }
 
 TEST_F(PuzzlesTest, SizePromptsOfferARandomDefaultInTheirRange) {
+  const auto expectDefault = [this](int mode, const std::string& range, int min, int max) {
+    ui.ClearLog();
+    puzzleMode = mode;
+    Run({});
+    const int size = StrToInt(Prompts()[0].answer);
+    EXPECT_GE(size, min);
+    EXPECT_LE(size, max);
+    EXPECT_EQ(Prompts()[0].prompt, range);
+  };
   // Few enough rounds that the fixed seed never picks one of the slow large boards.
   for (int round = 0; round < 12; ++round) {
-    ui.ClearLog();
-    puzzleMode = kPuzzleMagicSquare;
-    Run({});
-    const int order = StrToInt(Prompts()[0].answer);
-    EXPECT_GE(order, 3);
-    EXPECT_LE(order, 224);
-    EXPECT_EQ(Prompts()[0].prompt, "3~1000");
-
-    ui.ClearLog();
-    puzzleMode = kPuzzleQueens;
-    Run({});
-    const int board = StrToInt(Prompts()[0].answer);
-    EXPECT_GE(board, 4);
-    EXPECT_LE(board, 32);
-    EXPECT_EQ(Prompts()[0].prompt, "4~33");
+    expectDefault(kPuzzleMagicSquare, "3~1000", 3, 224);
+    expectDefault(kPuzzleQueens, "4~33", 4, 32);
   }
 }
 
@@ -163,10 +163,7 @@ TEST_F(PuzzlesTest, QueensSheetAndAnswer) {
   puzzleMode = kPuzzleQueens;
   grid.SetCell(2, 3, "left over");
   Run({"4"});
-  EXPECT_EQ(grid.ColCount(), 4);
-  EXPECT_EQ(grid.RowCount(), 5);
-  EXPECT_EQ(grid.FixedRows(), 1);
-  EXPECT_EQ(grid.DefaultColWidth(), 20);
+  ExpectBoardSheet(4, 20);
   EXPECT_EQ(RowCells(0), (Lines{"皇后", "4皇后", "", ""}));
   EXPECT_EQ(RowCells(1), (Lines{"", "*", "", ""}));
   EXPECT_EQ(RowCells(2), (Lines{"", "", "", "*"}));
