@@ -87,12 +87,6 @@ TEST(PuzzleCli, AnotherCategoryInBetweenMakesItAskAgain) {
   ExpectOwnTiming(json);
 }
 
-TEST(PuzzleCli, NonNumericSizesFallBackWithAMessage) {
-  const auto json = RunPuzzles({"2", "many"}, {U("select:" + kPuzzles)});
-  EXPECT_EQ(Texts(json, "message"), (Lines{U("'many'不是整数，应为4~33，按4计算。")}));
-  EXPECT_EQ(GridRow(json, 0)[1], U("4皇后"));
-}
-
 // Sudoku runs after the first: each loads the shipped puzzles' next set.
 nlohmann::json SudokuRuns(int reruns, const Lines& options = {}) {
   Lines actions = {U("select:" + kPuzzles)};
