@@ -4,7 +4,9 @@ BUILD ?= build
 ASAN_BUILD ?= build-asan
 JOBS ?= $(shell nproc)
 
-.PHONY: run test build deps asan-test bench clean
+FUZZ_SECONDS ?= 15
+
+.PHONY: run test build deps asan-test bench fuzz package clean
 
 deps:
 	@scripts/install-deps.sh --check 2>/dev/null || scripts/install-deps.sh
@@ -28,8 +30,12 @@ asan-test: deps
 	ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
 	  ctest --test-dir $(ASAN_BUILD) --output-on-failure -j $(JOBS) -L unit
 
+# The fuzz targets under clang with ASan and UBSan, FUZZ_SECONDS each (a minute in all).
+fuzz: deps
+	JOBS=$(JOBS) scripts/fuzz.sh $(FUZZ_SECONDS)
+
 bench: build
 	@for b in $(BUILD)/bin/*_bench; do echo "== $$b"; $$b; done
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) build-fuzz

@@ -12,8 +12,11 @@
 #include "app/tform1.h"
 #include "base/clock.h"
 #include "base/convert.h"
+#include "base/errors.h"
 #include "base/gbk.h"
 #include "base/scripted_ui.h"
+#include "base/textfile.h"
+#include "render/raster_canvas.h"
 
 namespace zarnix {
 
@@ -75,7 +78,13 @@ class Driver {
     if (verb == "open")
       throw ActionError{"'" + action + "' needs a file name, e.g. open:table.thf"};
     if (verb == "loaddata" && !hasArg) return form_.BitBtn2Click();
-    for (const char* later : {"save", "expand", "boxtoggle", "dblclick", "plot", "page", "unit"}) {
+    if (verb == "dblclick" && !hasArg) return form_.StringGrid1DblClick();
+    if (verb == "plot" && hasArg) return Plot(arg, action);
+    if (verb == "openpicture" && hasArg && !arg.empty())
+      return form_.OpenPictureFile(PathFromUtf8(arg));
+    if (verb == "savepicture" && !hasArg) return form_.BitBtn11Click();
+    if (verb == "page" && arg == "image") return form_.PageControl1Change(Page::kImage);
+    for (const char* later : {"save", "expand", "boxtoggle", "page", "unit"}) {
       if (verb == later) throw ActionError{"action '" + action + "' is not available yet"};
     }
     throw ActionError{"unknown action '" + action + "'"};
@@ -99,6 +108,27 @@ class Driver {
     form_.StringGrid1.SetCol(col);
     form_.StringGrid1.SetRow(row);
   }
+
+  // Writes the image page's picture; a relative name is under the output folder.
+  void Plot(const std::string& arg, const std::string& action) {
+    const std::filesystem::path name = PathFromUtf8(arg);
+    const std::string extension = LowerCase(name.extension().string());
+    if (arg.empty() || (extension != ".png" && extension != ".bmp" && extension != ".svg"))
+      throw ActionError{"'" + action + "' needs a file name ending in .png, .bmp or .svg"};
+    const std::filesystem::path file = name.is_absolute() ? name : form_.Paths().outDir / name;
+    try {
+      form_.Image1().SaveImage(file);
+    } catch (const Exception& e) {
+      throw ActionError{Utf8(e.Message())};
+    }
+    form_.WrittenFiles.push_back(file);
+  }
+
+  static std::filesystem::path PathFromUtf8(const std::string& utf8) {
+    return std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));
+  }
+
+  static std::string Utf8(const std::string& gbk) { return GbkToUtf8(gbk); }
 
   void Decimals(const std::string& arg, const std::string& action) {
     const auto value = TryStrToInt(arg);
@@ -161,6 +191,26 @@ nlohmann::json Memo3Json(const TForm1& form) {
   return lines;
 }
 
+const char* PictureKindName(PictureKind kind) {
+  switch (kind) {
+    case PictureKind::kEmpty:
+      return "empty";
+    case PictureKind::kPlot:
+      return "plot";
+    case PictureKind::kPicture:
+      return "picture";
+  }
+  return "empty";
+}
+
+nlohmann::json ImageJson(const TForm1& form) {
+  const PictureInfo picture = form.Image1().Picture();
+  return {{"kind", PictureKindName(picture.kind)},
+          {"width", picture.width},
+          {"height", picture.height},
+          {"caption", Utf8(picture.caption)}};
+}
+
 nlohmann::json FilesJson(const TForm1& form) {
   nlohmann::json files = nlohmann::json::array();
   for (const std::filesystem::path& file : form.WrittenFiles)
@@ -180,6 +230,7 @@ void WriteJson(const TForm1& form, const ScriptedUi& ui, std::ostream& out) {
       {"messages", MessagesJson(ui)},      {"grid", GridJson(form.StringGrid1)},
       {"page", PageName(form.ActivePage)}, {"puzzleMode", form.PuzzleMode},
       {"memo3", Memo3Json(form)},          {"files", FilesJson(form)},
+      {"image", ImageJson(form)},
   };
   out << state.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace) << '\n';
 }
@@ -204,14 +255,19 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
       ->allow_extra_args(false)
       ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
   app.add_flag("--json", o.json, "print one JSON object instead of text");
+  app.set_version_flag("--version", "zarnix-cli " ZARNIX_VERSION);
   app.add_option("actions", o.actions,
-                 "show, select:NAME, cell:C,R=TEXT, goto:C,R, "
-                 "decimals:N, run ...");
+                 "show, select:NAME, cell:C,R=TEXT, goto:C,R, decimals:N, run, loaddata, "
+                 "open:FILE, dblclick, plot:FILE.png|.bmp|.svg, openpicture:FILE, "
+                 "savepicture, page:image ...");
   try {
     std::vector<std::string> reversed(args.rbegin(), args.rend());
     app.parse(reversed);
   } catch (const CLI::CallForHelp&) {
     out << app.help();
+    return 0;
+  } catch (const CLI::CallForVersion& e) {
+    out << e.what() << '\n';
     return 0;
   } catch (const CLI::ParseError& e) {
     err << "zarnix-cli: " << e.what() << '\n';
@@ -229,7 +285,8 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     for (const std::string& a : o.answers) answers.push_back(Utf8ToGbk(a));
     ScriptedUi ui(std::move(answers));
     SystemClock clock;
-    TForm1 form(ui, clock, nullptr, options);
+    RasterCanvas canvas;
+    TForm1 form(ui, clock, &canvas, options);
     form.FormCreate();
     if (o.actions.empty()) o.actions.push_back("show");
     if (o.actions.front() != "show") form.FormShowWithoutSelection();

@@ -23,6 +23,7 @@
 
 #include "base/errors.h"
 #include "base/gbk.h"
+#include "image_page.h"
 #include "qt_text.h"
 #include "worksheet_model.h"
 
@@ -62,7 +63,7 @@ class FlagScope {
 }  // namespace
 
 MainWindow::MainWindow(FormOptions options, QWidget* parent)
-    : QMainWindow(parent), ui_(this), form_(ui_, clock_, nullptr, std::move(options)) {
+    : QMainWindow(parent), ui_(this), form_(ui_, clock_, &canvas_, std::move(options)) {
   setWindowTitle(QStringLiteral("Zarnix"));
   ui_.SetBeforeModal([this] { Render(); });
   form_.FormCreate();
@@ -92,7 +93,8 @@ void MainWindow::BuildPages() {
   calcPage_ = new QWidget;
   pages_->addTab(calcPage_, QString());
   pages_->addTab(new QWidget, QString());  // units: its content comes with the unit page
-  pages_->addTab(new QWidget, QString());  // image: its content comes with the plots
+  imagePage_ = new ImagePage(canvas_);
+  pages_->addTab(imagePage_, QString());
   BuildCalcPage(calcPage_);
 }
 
@@ -181,6 +183,13 @@ void MainWindow::Connect() {
       if (!rendering_) Dispatch([this, click] { (form_.*click)(); });
     });
   }
+
+  connect(imagePage_->OpenButton(), &QPushButton::clicked, this, [this] {
+    if (!rendering_) Dispatch([this] { form_.BitBtn10Click(); });
+  });
+  connect(imagePage_->SaveButton(), &QPushButton::clicked, this, [this] {
+    if (!rendering_) Dispatch([this] { form_.BitBtn11Click(); });
+  });
 
   connect(spin_, &QSpinBox::valueChanged, this, [this](int value) {
     if (!rendering_) Dispatch([this, value] { form_.SetDecimals(value); });
@@ -295,6 +304,7 @@ void MainWindow::Render() {
   RenderPane();
   RenderCommandLine();
   RenderPages();
+  imagePage_->Render(form_);
 }
 
 void MainWindow::RenderFonts() {

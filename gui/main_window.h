@@ -13,6 +13,7 @@
 #include "app/tform1.h"
 #include "base/clock.h"
 #include "qt_ui.h"
+#include "render/raster_canvas.h"
 
 class QButtonGroup;
 class QGroupBox;
@@ -27,6 +28,7 @@ class QTabWidget;
 
 namespace zarnix {
 
+class ImagePage;
 class WorksheetModel;
 class WorksheetView;
 
@@ -59,6 +61,7 @@ class MainWindow : public QMainWindow {
   QSpinBox* Decimals() const { return spin_; }
   QLabel* DecimalsLabel() const { return decimalsLabel_; }
   QLabel* TimingLabel() const { return timingLabel_; }
+  ImagePage* Image() const { return imagePage_; }
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -86,6 +89,7 @@ class MainWindow : public QMainWindow {
 
   QtUi ui_;
   SystemClock clock_;
+  RasterCanvas canvas_;  // the image page's picture, before the model that draws on it
   TForm1 form_;
 
   QTabWidget* pages_ = nullptr;
@@ -102,6 +106,7 @@ class MainWindow : public QMainWindow {
   QSpinBox* spin_ = nullptr;
   QLabel* decimalsLabel_ = nullptr;
   QLabel* timingLabel_ = nullptr;
+  ImagePage* imagePage_ = nullptr;
 
   bool rendering_ = false;  // widget signals caused by Render are not user actions
   bool inAction_ = false;

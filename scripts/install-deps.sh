@@ -7,9 +7,11 @@ packages=(
   build-essential cmake ninja-build pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
   nlohmann-json3-dev libcli11-dev
-  libjpeg-dev libcairo2-dev fonts-wqy-microhei
+  libjpeg-dev libcairo2-dev libfontconfig-dev libfreetype-dev libstb-dev fonts-wqy-microhei
   libgmp-dev libmuparser-dev
   qt6-base-dev qt6-qpa-plugins xvfb xauth
+  clang-14 libfuzzer-14-dev python3
+  librsvg2-bin help2man desktop-file-utils appstream dpkg-dev
 )
 
 missing=()

@@ -7,8 +7,12 @@
 #include "discrete/integer_arithmetic.h"
 #include "discrete/misc_calculations.h"
 #include "discrete/puzzles_category.h"
+#include "formulas/functions_curves.h"
+#include "geometry/vector_operations.h"
 #include "numeric/array_stats_category.h"
+#include "numeric/higher_math_category.h"
 #include "numeric/linear_algebra_category.h"
+#include "numeric/multivariate_category.h"
 #include "numeric/nonlinear_category.h"
 #include "numeric/ode_category.h"
 #include "numeric/regression_category.h"
@@ -20,7 +24,7 @@ const std::array<CategoryEntry, kCategoryCount> kCategoryTable = {{
     {"平面解析几何", nullptr},
     {"数组统计", HandleArrayStatistics},
     {"一元回归插值", HandleRegressionInterpolation},
-    {"多元回归插值", nullptr},
+    {"多元回归插值", HandleMultivariateRegression},
     {"常用公式计算", nullptr},
     {"整数运算", HandleIntegerArithmetic},
     {"趣味计算", nullptr},
@@ -29,14 +33,14 @@ const std::array<CategoryEntry, kCategoryCount> kCategoryTable = {{
     {"非线性方程", HandleNonlinearEquations},
     {"微分方程组", HandleOdeSystem},
     {"表格计算", nullptr},
-    {"矢量运算", nullptr},
+    {"矢量运算", HandleVectorOperations},
     {"数独幻方八皇后", HandlePuzzles},
     {"线性规划", nullptr},
     {"控制系统仿真", nullptr},
-    {"函数与曲线", nullptr},
+    {"函数与曲线", HandleFunctionsCurves},
     {"通用计算", HandleGeneralCalculation},
     {"空间解析几何", nullptr},
-    {"高等数学", nullptr},
+    {"高等数学", HandleHigherMathematics},
 }};
 
 const std::array<const char*, kCategoryCount> kRadioItems = {

@@ -11,6 +11,7 @@
 #include "base/format.h"
 #include "base/fpu.h"
 #include "base/gbk.h"
+#include "base/recording_canvas.h"
 #include "base/textfile.h"
 #include "sheet/text_utils.h"
 #include "tablefile/dbf.h"
@@ -50,6 +51,10 @@ void NotBuilt(Workbench&) {
 
 TForm1::TForm1(Ui& ui, const Clock& clock, Canvas* canvas, FormOptions options)
     : ui_(ui), clock_(clock), canvas_(canvas), options_(std::move(options)) {
+  if (!canvas_) {
+    ownCanvas_ = std::make_unique<RecordingCanvas>();
+    canvas_ = ownCanvas_.get();
+  }
   RadioGroup1.items.assign(kRadioItems.begin(), kRadioItems.end());
   SpinEdit1.value = std::clamp(options_.decimals, SpinEdit1.minValue, SpinEdit1.maxValue);
   for (int i = 0; i < kCategoryCount; ++i) {
@@ -74,6 +79,8 @@ std::string TForm1::SelectedName() const {
 void TForm1::FormCreate() {
   Guarded([&] {
     ScaleFontsToScreen();
+    const Rect image = ImageArea(Layout);
+    canvas_->SetSize(image.width, image.height);
     BuildResultFormat();
     paths_.dataDir = options_.dataDir;
     paths_.outDir = options_.outDir;
@@ -108,7 +115,7 @@ void TForm1::FormShow() {
     ActivePage = Page::kCalc;
     SelectCategory(kGeneralCategory);
     LoadDataList();
-    if (canvas_ && FileExists(paths_.DataFile(kStartPicture)))
+    if (FileExists(paths_.DataFile(kStartPicture)))
       canvas_->LoadPicture(paths_.DataFile(kStartPicture));
   });
 }
@@ -323,42 +330,6 @@ void TForm1::StringGrid1Click() {
   Guarded([&] { StringGrid1.SetHint(StringGrid1.Cell(StringGrid1.Col(), StringGrid1.Row())); });
 }
 
-namespace {
-
-constexpr const char* kPlotMarker = "双击此格看图像";
-
-// Whether the text holds this ASCII character as a character of its own (not as the second
-// byte of a two-byte character).
-bool HasAsciiChar(std::string_view text, char wanted) {
-  for (std::size_t i = 0; i < text.size(); i += CharLengthAt(text, i))
-    if (text[i] == wanted) return true;
-  return false;
-}
-
-// Whether a double-click on the current cell starts one of the plots: the plot block's
-// marker, a regression formula row, or an equation or point list of the curve categories.
-bool DoubleClickStartsPlot(const Worksheet& grid, int category) {
-  const int col = grid.Col();
-  const int row = grid.Row();
-  const std::string& cell = grid.Cell(col, row);
-  if (cell.empty()) return false;
-  if (cell.find(kPlotMarker) != std::string::npos) return true;
-  if (category == 3) return col == 0 && (HasAsciiChar(cell, 'x') || HasAsciiChar(cell, 'X'));
-  if (category == 10 || category == 17) {
-    if (HasAsciiChar(cell, '=') && !grid.Cell(5, row).empty()) return true;
-    return cell.starts_with("x:") || cell.starts_with("X:");
-  }
-  return false;
-}
-
-}  // namespace
-
-void TForm1::StringGrid1DblClick() {
-  Guarded([&] {
-    if (DoubleClickStartsPlot(StringGrid1, CategoryIndex)) ui_.ShowMessage(kNotBuiltFeatureMessage);
-  });
-}
-
 void TForm1::N1Click() {
   memo1.SelectAll();
 }
@@ -381,6 +352,7 @@ void TForm1::PageControl1Change(Page page) {
     OpenDialogFilter = kCalcPageFilter;
     return;
   }
+  if (page == Page::kImage) return;
   ui_.ShowMessage(kNotBuiltFeatureMessage);
 }
 

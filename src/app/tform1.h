@@ -6,12 +6,14 @@
 #include <array>
 #include <filesystem>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "app/category_table.h"
 #include "app/data_list.h"
 #include "app/layout.h"
+#include "base/canvas.h"
 #include "base/random.h"
 #include "base/ui.h"
 #include "sheet/answer_pane.h"
@@ -20,7 +22,6 @@
 
 namespace zarnix {
 
-class Canvas;
 class Clock;
 
 enum class Page { kCalc, kUnits, kImage };
@@ -84,8 +85,10 @@ class TForm1 {
   void BitBtn6Click();  // help
   // The current cell's whole text becomes the grid's hint (its tooltip).
   void StringGrid1Click();
-  // Double-click on the current cell: the plots it starts.
+  // Double-click on the current cell: the plots it starts (plot_commands.cpp).
   void StringGrid1DblClick();
+  void BitBtn10Click();  // open picture
+  void BitBtn11Click();  // save curve image
   // The answer pane's popup menu: select all, cut and copy to the clipboard.
   void N1Click();
   void N2Click();
@@ -102,6 +105,8 @@ class TForm1 {
   void SetDecimals(int value);
   // Loads any table file into the worksheet, as opening one from a file dialog does.
   void OpenGridFile(const std::filesystem::path& path);
+  // Shows a picture file on the image page, as choosing it in the open-picture dialog does.
+  void OpenPictureFile(const std::filesystem::path& path);
 
   // --- components ---
   Worksheet StringGrid1;
@@ -116,6 +121,8 @@ class TForm1 {
   ButtonState BitBtn4{"保存结果"};
   ButtonState BitBtn5{"扩表"};
   ButtonState BitBtn6{"帮助"};
+  ButtonState BitBtn10{"打开图象"};
+  ButtonState BitBtn11{"保存曲线图象"};
   std::string Label1;
   std::string DecimalsLabel = "小数位数";
   ButtonState N1{"全选"};
@@ -138,6 +145,10 @@ class TForm1 {
   bool Busy = false;
   // Every file the commands of this session wrote (results, pictures, texts), in order.
   std::vector<std::filesystem::path> WrittenFiles;
+
+  // The image page's picture.
+  Canvas& Image1();
+  const Canvas& Image1() const;
 
   const DataPaths& Paths() const { return paths_; }
   // The category the radio group shows, "" before the first selection.
@@ -165,6 +176,7 @@ class TForm1 {
   Ui& ui_;
   const Clock& clock_;
   Canvas* canvas_;
+  std::unique_ptr<Canvas> ownCanvas_;  // the picture when the creator gave none
   FormOptions options_;
   DataPaths paths_;
   LcgRandom random_;

@@ -105,7 +105,7 @@ TEST(ZarnixCli, UnusableArgumentsExitWithStatusTwo) {
                                              {"--no-such-option"},
                                              {"open:"},
                                              {"open"},
-                                             {"plot:out.png"}}) {
+                                             {"plot:out.gif"}}) {
     const CliRun run = RunZarnixCli(args);
     EXPECT_EQ(run.status, 2) << args[0];
     EXPECT_FALSE(run.err.empty()) << args[0];

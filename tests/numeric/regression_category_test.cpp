@@ -12,9 +12,9 @@
 #include "base/convert.h"
 #include "base/errors.h"
 #include "base/format.h"
-#include "support/bench_fixture.h"
 #include "numeric/spline.h"
 #include "reference_file.h"
+#include "support/bench_fixture.h"
 
 namespace zarnix {
 namespace {

@@ -7,28 +7,17 @@
 #include <cmath>
 
 #include "base/errors.h"
-#include "support/bench_fixture.h"
+#include "support/item_sheet_fixture.h"
 
 namespace zarnix {
 namespace {
 
-constexpr int kResultCol = 7;  // parameters in columns 4 … 6
-
-class ItemSheetTest : public BenchTest {
+class ItemSheetTest : public ItemSheetFixture {
  protected:
-  void SetUp() override {
-    grid.SetColCount(kResultCol + 1);
-    grid.SetRowCount(2);
-    grid.SetFixedRows(2);
-  }
+  // An item row whose result cell holds "old", to see which rows a run clears.
   int AddRow(const std::string& number, const std::string& name,
              const std::vector<std::string>& params = {"1"}) {
-    const int row = grid.RowCount();
-    grid.SetRowCount(row + 1);
-    grid.SetCell(1, row, number);
-    grid.SetCell(2, row, name);
-    for (std::size_t i = 0; i < params.size(); ++i)
-      grid.SetCell(4 + static_cast<int>(i), row, params[i]);
+    const int row = AddItem(number, name, params);
     grid.SetCell(kResultCol, row, "old");
     return row;
   }
@@ -43,7 +32,6 @@ class ItemSheetTest : public BenchTest {
     });
     return computed;
   }
-  const std::string& Result(int row) { return grid.Cell(kResultCol, row); }
 };
 
 TEST_F(ItemSheetTest, AllItemsStopAtTheEndRowAndSkipUnnumberedOrEmptyRows) {
@@ -162,11 +150,12 @@ TEST_F(ItemSheetTest, ParametersAreReadOnceByTheirKind) {
   const int row = AddRow("1", "p", {" 2.5", "12abc", " -7 "});
   Workbench bench = Bench();
   ItemRow reals(bench, row, 1, 4, ParamKind::kReal);
-  EXPECT_EQ(reals.ParamCount(), 3);
+  EXPECT_EQ(reals.ParamCount(), 4);  // columns 4 … 7
   EXPECT_EQ(reals.P(0), 2.5L);
   EXPECT_EQ(reals.P(1), 0);  // malformed
   EXPECT_EQ(reals.P(2), -7);
-  EXPECT_EQ(reals.P(3), 0);  // beyond the parameter cells
+  EXPECT_EQ(reals.P(3), 0);  // an empty cell
+  EXPECT_EQ(reals.P(4), 0);  // beyond the parameter cells
   EXPECT_EQ(reals.P(-1), 0);
   ItemRow ints(bench, row, 1, 4, ParamKind::kInteger);
   EXPECT_EQ(ints.IntP(0), 0);  // not a whole number

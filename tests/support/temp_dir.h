@@ -3,6 +3,7 @@
 #pragma once
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -14,8 +15,10 @@ class TempDirTest : public ::testing::Test {
  protected:
   void SetUp() override {
     const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+    // The process id keeps test runs of several checkouts at the same time apart.
     dir_ = std::filesystem::temp_directory_path() /
-           (std::string("zarnix_") + info->test_suite_name() + "_" + info->name());
+           (std::string("zarnix_") + info->test_suite_name() + "_" + info->name() + "_" +
+            std::to_string(getpid()));
     std::filesystem::remove_all(dir_);
     std::filesystem::create_directories(dir_);
   }
