@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -36,6 +37,7 @@ class PuzzlesTest : public BenchTest {
         const char ch = puzzle[row * 9 + col];
         grid.SetCell(col, row, ch == '.' ? "0" : std::string(1, ch));
       }
+    if (afterLoad) afterLoad();
   }
 
   std::vector<UiLogEntry> Prompts() const {
@@ -61,6 +63,7 @@ class PuzzlesTest : public BenchTest {
   }
 
   std::string puzzle;
+  std::function<void()> afterLoad;  // edits what the load brought
   int loads = 0;
 };
 
@@ -217,6 +220,35 @@ TEST_F(PuzzlesTest, SudokuWithConflictingGivensSaysNoSolutionOnce) {
   EXPECT_EQ(ui.Messages(), (Lines{"无解！"}));
   EXPECT_TRUE(answer.Empty());
   EXPECT_EQ(grid.Cell(2, 0), "0");  // the loaded puzzle stays as it was
+}
+
+TEST_F(PuzzlesTest, SudokuWithSeveralSolutionsShowsOneAndEndsOnlyTheRun) {
+  puzzleMode = kPuzzleSudoku;
+  puzzle = std::string(81, '.');
+  Run({});
+  EXPECT_EQ(ui.Messages(), (Lines{kSeveralSolutionsMessage}));
+  ASSERT_EQ(answer.Lines().size(), 11u);
+  EXPECT_EQ(answer.Lines()[0], "数独");
+  EXPECT_EQ(answer.Lines()[10], "有多个解，这里只列出其中一个。");
+  EXPECT_EQ(grid.Cell(0, 0), "");
+  EXPECT_EQ(timing, "计算时间:0.016秒");
+  // The next run carries on with the next puzzle.
+  puzzle = kClassic;
+  answer.Clear();
+  Run({});
+  EXPECT_EQ(answer.Lines()[1], "5,3,4,6,7,8,9,1,2");
+}
+
+TEST_F(PuzzlesTest, SudokuNamesTheFirstBadCellAndSolvesNothing) {
+  puzzleMode = kPuzzleSudoku;
+  puzzle = kClassic;
+  afterLoad = [this] {
+    grid.SetCell(4, 2, "12");
+    grid.SetCell(6, 5, "x");
+  };
+  Run({});
+  EXPECT_EQ(ui.Messages(), (Lines{"第3行第5列的'12'不是1~9的数字（空格填0或.），无法计算。"}));
+  EXPECT_TRUE(answer.Empty());
 }
 
 TEST(SudokuCell, DigitsEmptiesAndTheRest) {
