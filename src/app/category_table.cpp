@@ -8,6 +8,7 @@
 #include "discrete/integer_arithmetic.h"
 #include "discrete/linear_programming.h"
 #include "discrete/misc_calculations.h"
+#include "discrete/puzzles_category.h"
 #include "formulas/functions_curves.h"
 #include "geometry/plane_geometry_category.h"
 #include "geometry/space_geometry_category.h"
@@ -38,7 +39,7 @@ const std::array<CategoryEntry, kCategoryCount> kCategoryTable = {{
     {"微分方程组", HandleOdeSystem},
     {"表格计算", nullptr},
     {"矢量运算", HandleVectorOperations},
-    {"数独幻方八皇后", nullptr},
+    {"数独幻方八皇后", HandlePuzzles},
     {"线性规划", HandleLinearProgramming},
     {"控制系统仿真", HandleControlSystem},
     {"函数与曲线", HandleFunctionsCurves},

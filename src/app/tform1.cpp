@@ -216,8 +216,10 @@ void TForm1::RunSequence() {
 }
 
 Workbench TForm1::MakeWorkbench() {
-  return Workbench{StringGrid1, memo1,  ResultFormat, SpinEdit1.value, ListBox0,   ui_,
-                   canvas_,     paths_, clock_,       random_,         PuzzleMode, Label1};
+  Workbench bench{StringGrid1, memo1,  ResultFormat, SpinEdit1.value, ListBox0,   ui_,
+                  canvas_,     paths_, clock_,       random_,         PuzzleMode, Label1};
+  bench.clickLoadData = [this] { BitBtn2Click(); };
+  return bench;
 }
 
 void TForm1::RestoreCollapsedWorksheet() {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -42,6 +43,9 @@ struct Workbench {
   LcgRandom& random;
   int& puzzleMode;           // sudoku / magic square / queens choice, 9 = not chosen
   std::string& timingLabel;  // Label1, for the categories that time themselves
+  // The load-data command, for the category that loads its next data set itself (sudoku);
+  // empty where there is no window.
+  std::function<void()> clickLoadData = {};
 };
 
 }  // namespace zarnix
