@@ -6,6 +6,7 @@
 #include "discrete/general_calculation.h"
 #include "discrete/integer_arithmetic.h"
 #include "discrete/misc_calculations.h"
+#include "geometry/geometric_figures.h"
 #include "numeric/array_stats_category.h"
 #include "numeric/higher_math_category.h"
 #include "numeric/linear_algebra_category.h"
@@ -17,7 +18,7 @@
 namespace zarnix {
 
 const std::array<CategoryEntry, kCategoryCount> kCategoryTable = {{
-    {"几何图形", nullptr},
+    {"几何图形", HandleGeometricFigures},
     {"平面解析几何", nullptr},
     {"数组统计", HandleArrayStatistics},
     {"一元回归插值", HandleRegressionInterpolation},
