@@ -3,6 +3,7 @@
 #include "geometry/geometric_figures.h"
 
 #include <array>
+#include <cmath>
 #include <string>
 #include <vector>
 
@@ -99,7 +100,13 @@ void RunDistanceSection(FigureRun& run, int header) {
     run.SetMessage(kDistanceCol, header, FigureMessage::kNotPositive);
     return;
   }
-  run.SetCell(kDistanceCol, header, run.Real(GreatCircleDistance(v[0], v[1], v[2], v[3], v[4])));
+  const Extended distance =
+      Quietly([&] { return GreatCircleDistance(v[0], v[1], v[2], v[3], v[4]); });
+  if (std::isfinite(distance)) {
+    run.SetCell(kDistanceCol, header, run.Real(distance));
+  } else {
+    run.SetMessage(kDistanceCol, header, FigureMessage::kNoFigure);
+  }
 }
 
 // --- the sections ---

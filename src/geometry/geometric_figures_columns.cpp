@@ -10,8 +10,6 @@
 #include <string>
 #include <vector>
 
-#include "base/errors.h"
-#include "base/fpu.h"
 #include "geometry/geometric_figures_run.h"
 #include "sheet/text_utils.h"
 
@@ -152,17 +150,35 @@ Extended At(const Values& values, std::size_t i) {
 
 // A figure whose sides overflow is none.
 FigureColumn MakeFigure(const ColumnKind& kind, const Values& values) {
-  FpFaultScope scope;
-  FigureColumn column = kind.make(values);
-  try {
-    CheckFpFaults();
-  } catch (const EMathError&) {
-    column.valid = false;
-  }
+  FigureColumn column;
+  if (!RunsWithoutFault([&] { column = kind.make(values); })) column.valid = false;
   return column;
 }
 
-// Writes the parameter rows and sets the letters; the reason when the column is no figure.
+// The sides computed here, or the reason in their place.
+void WriteComputedSides(FigureRun& run, const ColumnSection& section, int header, int col,
+                        const FigureColumn& column, bool valid) {
+  for (int i = 0; i < section.rows; ++i) {
+    if (!column.computed[i]) continue;
+    if (valid) {
+      run.SetCell(col, header + 1 + i, run.Real(column.abc[i]));
+    } else {
+      run.SetMessage(col, header + 1 + i, section.failure);
+    }
+  }
+}
+
+// a, b (and c for triangles), the semi-perimeter s and n = b.
+void SetSideLetters(FigureRun& run, const ColumnSection& section, const FigureColumn& column) {
+  run['a'] = column.abc[0];
+  run['b'] = column.abc[1];
+  if (section.rows == 3) run['c'] = column.abc[2];
+  run['s'] = Quietly([&] { return (run['a'] + run['b'] + run['c']) / 2; });
+  run['n'] = run['b'];
+}
+
+// Writes the parameter rows (the typed parts, then the sides computed from them) and sets the
+// letters; the reason when the column is no figure.
 std::optional<FigureMessage> FillParameters(FigureRun& run, const ColumnSection& section,
                                             int header, int col, const std::string& cell) {
   const std::vector<std::string> parts = SplitText(cell, ';');
@@ -176,20 +192,9 @@ std::optional<FigureMessage> FillParameters(FigureRun& run, const ColumnSection&
   if (values.size() < kind.count) return FigureMessage::kTooFewParams;
   const FigureColumn column = MakeFigure(kind, values);
   const bool valid = column.valid && section.isFigure(column.abc);
-  for (int i = 0; i < section.rows; ++i) {
-    if (!column.computed[i]) continue;
-    if (valid) {
-      run.SetCell(col, header + 1 + i, run.Real(column.abc[i]));
-    } else {
-      run.SetMessage(col, header + 1 + i, section.failure);
-    }
-  }
+  WriteComputedSides(run, section, header, col, column, valid);
   if (!valid) return section.failure;
-  run['a'] = column.abc[0];
-  run['b'] = column.abc[1];
-  if (section.rows == 3) run['c'] = column.abc[2];
-  run['s'] = (run['a'] + run['b'] + run['c']) / 2;
-  run['n'] = run['b'];
+  SetSideLetters(run, section, column);
   return std::nullopt;
 }
 

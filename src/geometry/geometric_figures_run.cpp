@@ -56,6 +56,8 @@ std::string FigureRun::Real(Extended value) const {
 }
 
 void FigureRun::SetFormulaValue(int col, int row, std::string_view formula) {
+  // Faults left by the figure's auxiliary values are not the formula's.
+  ClearFpFaults();
   try {
     Extended value = 0;
     EvalFormulaXY(EvalServices::Of(bench), formula, letters, x, y, z, value);

@@ -59,17 +59,28 @@ struct FigureRun {
   void SetFormulaValue(int col, int row, std::string_view formula);
 };
 
-// The value of an auxiliary quantity, NaN when computing it faults; no fault flag stays
-// raised. A formula that uses a NaN letter has no finite value, so only the figures that need
-// the quantity show that it cannot be computed.
+// Runs the computation; false when it raised a floating-point fault or error. No fault flag stays
+// raised, and faults raised before are kept.
 template <class Fn>
-Extended Quietly(Fn compute) {
+bool RunsWithoutFault(Fn compute) {
   FpFaultScope scope;
   try {
-    return Checked(compute());
+    compute();
+    CheckFpFaults();
+    return true;
   } catch (const EMathError&) {
-    return std::numeric_limits<Extended>::quiet_NaN();
+    return false;
   }
+}
+
+// The value of an auxiliary quantity, NaN when computing it faults. A formula that uses a NaN
+// letter has no finite value, so only the figures that need the quantity show that it cannot
+// be computed.
+template <class Fn>
+Extended Quietly(Fn compute) {
+  Extended value = 0;
+  if (RunsWithoutFault([&] { value = compute(); })) return value;
+  return std::numeric_limits<Extended>::quiet_NaN();
 }
 
 // Whether the row starts a section: the second character of its column-1 text is ".".

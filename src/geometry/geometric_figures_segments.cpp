@@ -7,7 +7,6 @@
 
 #include "base/convert.h"
 #include "base/errors.h"
-#include "base/fpu.h"
 #include "geometry/geometric_figures_run.h"
 
 namespace zarnix {
@@ -103,13 +102,8 @@ void WriteNoSegment(FigureRun& run, int row, const SegmentRow& kind) {
 
 std::optional<Segment> CompleteSegment(SegmentGiven given, Extended first, Extended second) {
   if (!GivenFit(given, first, second)) return std::nullopt;
-  FpFaultScope scope;
-  const Segment segment = Complete(given, first, second);
-  try {
-    CheckFpFaults();
-  } catch (const EMathError&) {
-    return std::nullopt;
-  }
+  Segment segment;
+  if (!RunsWithoutFault([&] { segment = Complete(given, first, second); })) return std::nullopt;
   if (!IsSegment(segment)) return std::nullopt;
   return segment;
 }

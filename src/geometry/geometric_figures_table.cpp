@@ -155,8 +155,12 @@ std::optional<Extended> TetrahedronVolume(const Values& v) {
     }
     m(k, 3) = 1;
   }
-  const Extended volume = std::fabs(LuDecompose(m).determinant) / 6;
-  if (!(volume > kFlat * extent * extent * extent)) return std::nullopt;
+  Extended volume = 0;
+  const bool computed = RunsWithoutFault([&] {
+    volume = std::fabs(LuDecompose(m).determinant) / 6;
+    if (!(volume > kFlat * extent * extent * extent)) volume = 0;
+  });
+  if (!computed || volume == 0) return std::nullopt;
   return volume;
 }
 
@@ -167,7 +171,7 @@ void SetVolumeLetters(FigureRun& run, std::string_view name) {
     run['o'] = Quietly([&] { return 2 * std::acos((run['a'] - run['b']) / run['a']); });
   run['p'] = PolygonArea(run['b'], run['a']);
   run['q'] = PolygonArea(run['b'], run['d']);
-  run['s'] = (run['a'] + run['b'] + run['c'] + run['d']) / 2;
+  run['s'] = Quietly([&] { return (run['a'] + run['b'] + run['c'] + run['d']) / 2; });
 }
 
 // The zone's sphere: its centre lies e = (b² − a² + c²)/(2c) from the plane of the base of

@@ -92,6 +92,17 @@ TEST_F(FigureTable, KnownFiguresWhoseNumbersDescribeNoneSayWhy) {
   EXPECT_NEAR(Value(5, cone), 12 * kPi, 1e-11L);
 }
 
+TEST_F(FigureTable, NumbersBeyondTheRangeOfValuesSayWhyAndTheNextRowIsComputed) {
+  const int tetrahedron =
+      AddFigure("四面体", "1e2000;0;0;0;1e2000;0;0;0;1e2000;0;0;0", {"", "", "", ""});
+  const int cube = AddFigure("立方体", "1e2000", {"a^3", "6*a*a", "", ""});
+  const int sphere = AddFigure("球", "1", {"4*pi*a^3/3", "", "", ""});
+  Run();
+  EXPECT_EQ(At(5, tetrahedron), "参数不能构成图形");
+  EXPECT_EQ(At(5, cube), "参数不能构成图形");
+  EXPECT_NEAR(Value(5, sphere), 4 * kPi / 3, 1e-11L);
+}
+
 TEST_F(FigureTable, OtherNamesKeepTheLettersOfEarlierRows) {
   const int first = AddFigure("自定义", "1;2;3", {"a+b+c", "", "", ""});
   const int second = AddFigure("自定义", "10;0", {"a+b+c", "p", "a*a", ""});
