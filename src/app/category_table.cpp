@@ -10,6 +10,7 @@
 #include "discrete/misc_calculations.h"
 #include "discrete/puzzles_category.h"
 #include "formulas/functions_curves.h"
+#include "geometry/geometric_figures.h"
 #include "geometry/plane_geometry_category.h"
 #include "geometry/space_geometry_category.h"
 #include "geometry/vector_operations.h"
@@ -25,7 +26,7 @@
 namespace zarnix {
 
 const std::array<CategoryEntry, kCategoryCount> kCategoryTable = {{
-    {"几何图形", nullptr},
+    {"几何图形", HandleGeometricFigures},
     {"平面解析几何", HandlePlaneAnalyticGeometry},
     {"数组统计", HandleArrayStatistics},
     {"一元回归插值", HandleRegressionInterpolation},
