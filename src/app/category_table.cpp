@@ -3,10 +3,12 @@
 
 #include <string_view>
 
+#include "app/table_calculation.h"
 #include "discrete/fun_calculations.h"
 #include "discrete/general_calculation.h"
 #include "discrete/integer_arithmetic.h"
 #include "discrete/misc_calculations.h"
+#include "formulas/common_formulas.h"
 #include "formulas/functions_curves.h"
 #include "geometry/vector_operations.h"
 #include "numeric/array_stats_category.h"
@@ -26,14 +28,14 @@ const std::array<CategoryEntry, kCategoryCount> kCategoryTable = {{
     {"数组统计", HandleArrayStatistics},
     {"一元回归插值", HandleRegressionInterpolation},
     {"多元回归插值", HandleMultivariateRegression},
-    {"常用公式计算", nullptr},
+    {"常用公式计算", HandleCommonFormulas},
     {"整数运算", HandleIntegerArithmetic},
     {"趣味计算", HandleFunCalculations},
     {"杂项计算", HandleMiscCalculations},
     {"线性代数", HandleLinearAlgebra},
     {"非线性方程", HandleNonlinearEquations},
     {"微分方程组", HandleOdeSystem},
-    {"表格计算", nullptr},
+    {"表格计算", HandleTableCalculation},
     {"矢量运算", HandleVectorOperations},
     {"数独幻方八皇后", nullptr},
     {"线性规划", nullptr},

@@ -63,7 +63,7 @@ inline constexpr const char* kMissingSheetMessage = "找不到该类别的工作
 // A command or page whose work is not built yet.
 inline constexpr const char* kNotBuiltFeatureMessage = "该功能尚未实现";
 
-class TForm1 {
+class TForm1 : private WindowPort {
  public:
   using Handler = std::function<void(Workbench&)>;
 
@@ -169,6 +169,11 @@ class TForm1 {
   int ThreeQuarterWidth() const { return Layout.pageWidth / 4 * 3; }
   void RestoreCollapsedWorksheet();
   Workbench MakeWorkbench();
+  // What the table category drives besides the worksheet (table_calculation.cpp).
+  AnswerPane& ShowReportPane() override;
+  void ClickAnswerBox() override;
+  bool CalcPageActive() const override;
+  void ShowImagePage() override;
   // Runs one event; an exception ends it with a message and the window carries on.
   void Guarded(const std::function<void()>& body);
   void ShowException(std::exception_ptr error);
