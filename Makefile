@@ -34,6 +34,10 @@ asan-test: deps
 fuzz: deps
 	JOBS=$(JOBS) scripts/fuzz.sh $(FUZZ_SECONDS)
 
+# The Debian package $(BUILD)/zarnix_VERSION_amd64.deb (CPack; see packaging/).
+package: build
+	cmake --build $(BUILD) --target package
+
 bench: build
 	@for b in $(BUILD)/bin/*_bench; do echo "== $$b"; $$b; done
 

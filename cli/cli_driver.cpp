@@ -24,6 +24,33 @@ namespace {
 
 constexpr int kUsageError = 2;
 
+// Every action, for --help.
+constexpr const char* kActionsHelp = R"(Actions (each one argument; with none, show runs):
+  show                     start as the window does: select the first category and run it
+  select:NAME              choose a category by its name
+  open:FILE                load a table file into the worksheet
+  cell:C,R=TEXT            write a cell (an empty TEXT empties it)
+  goto:C,R                 make a cell the current cell
+  decimals:N               set the decimal places (1..12)
+  run                      run the current category
+  loaddata                 load the next data set, or reload the worksheet file
+  save                     save the answer pane and the worksheet under a fresh number
+  expand                   insert a row, or add rows and columns (answers from --answer)
+  boxtoggle                open or close the answer pane beside the worksheet
+  help                     show the help text on the unit page
+  dblclick                 double-click the current cell (plots)
+  plot:FILE                write the image page's picture (.png, .bmp or .svg)
+  openpicture:FILE         load a picture into the image page
+  savepicture              save the image page's picture under a fresh number
+  page:calc|units|image    change the page
+  unit:QUANTITY[,UNIT,VALUE]
+                           convert VALUE given in UNIT into every unit of QUANTITY;
+                           an empty UNIT takes VALUE in the first unit (Enter)
+  openfile:FILE            load a text file into the unit page's text pane
+  savefile                 save the text pane (questions and file names from --answer)
+  textbox                  widen or narrow the unit page's text pane
+Prompts, questions ("yes", "no", "cancel") and file dialogs take the --answer values in order.)";
+
 // An action the driver cannot carry out; ends the run with exit status 2.
 struct ActionError {
   std::string text;  // UTF-8
@@ -59,6 +86,10 @@ std::pair<int, int> ParseCellAddress(const std::string& text, const std::string&
   return {*col, *row};
 }
 
+std::string Utf8(const std::string& gbk) {
+  return GbkToUtf8(gbk);
+}
+
 class Driver {
  public:
   Driver(TForm1& form) : form_(form) {}
@@ -78,14 +109,28 @@ class Driver {
     if (verb == "open")
       throw ActionError{"'" + action + "' needs a file name, e.g. open:table.thf"};
     if (verb == "loaddata" && !hasArg) return form_.BitBtn2Click();
+    if (verb == "save" && !hasArg) return form_.BitBtn4Click();
+    if (verb == "expand" && !hasArg) return form_.BitBtn5Click();
+    if (verb == "boxtoggle" && !hasArg) return form_.BitBtn3Click();
+    if (verb == "help" && !hasArg) return form_.BitBtn6Click();
     if (verb == "dblclick" && !hasArg) return form_.StringGrid1DblClick();
     if (verb == "plot" && hasArg) return Plot(arg, action);
     if (verb == "openpicture" && hasArg && !arg.empty())
       return form_.OpenPictureFile(PathFromUtf8(arg));
     if (verb == "savepicture" && !hasArg) return form_.BitBtn11Click();
-    if (verb == "page" && arg == "image") return form_.PageControl1Change(Page::kImage);
-    for (const char* later : {"save", "expand", "boxtoggle", "page", "unit"}) {
-      if (verb == later) throw ActionError{"action '" + action + "' is not available yet"};
+    if (verb == "page" && hasArg) return ChangePage(arg, action);
+    if (verb == "unit" && hasArg) return Unit(arg, action);
+    if (verb == "openfile" && hasArg && !arg.empty()) {
+      OnUnitPage();
+      return form_.OpenTextFile(PathFromUtf8(arg));
+    }
+    if (verb == "savefile" && !hasArg) {
+      OnUnitPage();
+      return form_.BitBtn8Click();
+    }
+    if (verb == "textbox" && !hasArg) {
+      OnUnitPage();
+      return form_.BitBtn9Click();
     }
     throw ActionError{"unknown action '" + action + "'"};
   }
@@ -136,12 +181,57 @@ class Driver {
     form_.SetDecimals(*value);
   }
 
+  void ChangePage(const std::string& arg, const std::string& action) {
+    if (arg == "calc") return form_.PageControl1Change(Page::kCalc);
+    if (arg == "units") return form_.PageControl1Change(Page::kUnits);
+    if (arg == "image") return form_.PageControl1Change(Page::kImage);
+    throw ActionError{"'" + action + "' expects page:calc, page:units or page:image"};
+  }
+
+  // The unit page's buttons are pressed on the unit page.
+  void OnUnitPage() {
+    if (form_.ActivePage != Page::kUnits) form_.PageControl1Change(Page::kUnits);
+  }
+
+  // QUANTITY[,UNIT,VALUE]: click the quantity, type the value, click the unit (by name or
+  // as listed); without a unit the value is entered with Enter.
+  void Unit(const std::string& arg, const std::string& action) {
+    const std::string text = Utf8ToGbk(arg);
+    const std::size_t first = text.find(',');
+    const std::size_t last = text.rfind(',');
+    if (first != std::string::npos && first == last)
+      throw ActionError{"'" + action + "' expects unit:QUANTITY,UNIT,VALUE"};
+    OnUnitPage();
+    const int quantity = IndexOf(form_.ListBox1.items, text.substr(0, first));
+    if (quantity < 0) throw ActionError{"no quantity named '" + Utf8(text.substr(0, first)) + "'"};
+    form_.ListBox1.itemIndex = quantity;
+    form_.ListBox1Click();
+    if (first == std::string::npos) return;
+    form_.Edit5 = text.substr(last + 1);
+    const std::string unit = text.substr(first + 1, last - first - 1);
+    if (unit.empty()) return form_.Edit5KeyDown(13);
+    const int row = UnitRow(unit);
+    if (row < 0) throw ActionError{"no unit named '" + Utf8(unit) + "' in this quantity"};
+    form_.ListBox2.itemIndex = row;
+    form_.ListBox2Click();
+  }
+
+  static int IndexOf(const std::vector<std::string>& items, const std::string& wanted) {
+    for (int i = 0; i < static_cast<int>(items.size()); ++i)
+      if (items[i] == wanted) return i;
+    return -1;
+  }
+
+  // A unit by its display text or by its name before the symbol.
+  int UnitRow(const std::string& unit) const {
+    const std::vector<std::string>& items = form_.ListBox2.items;
+    for (int i = 0; i < static_cast<int>(items.size()); ++i)
+      if (items[i] == unit || items[i].starts_with(unit + " (")) return i;
+    return -1;
+  }
+
   TForm1& form_;
 };
-
-std::string Utf8(const std::string& gbk) {
-  return GbkToUtf8(gbk);
-}
 
 nlohmann::json GridJson(const Worksheet& grid) {
   nlohmann::json cells = nlohmann::json::array();
@@ -150,12 +240,16 @@ nlohmann::json GridJson(const Worksheet& grid) {
     for (int c = 0; c < grid.ColCount(); ++c) row.push_back(Utf8(grid.Cell(c, r)));
     cells.push_back(std::move(row));
   }
+  nlohmann::json widths = nlohmann::json::array();
+  for (int c = 0; c < grid.ColCount(); ++c) widths.push_back(grid.ColWidth(c));
   return {{"colCount", grid.ColCount()},
           {"rowCount", grid.RowCount()},
           {"fixedCols", grid.FixedCols()},
           {"fixedRows", grid.FixedRows()},
           {"col", grid.Col()},
           {"row", grid.Row()},
+          {"width", grid.Width()},
+          {"colWidths", std::move(widths)},
           {"cells", std::move(cells)}};
 }
 
@@ -184,11 +278,29 @@ const char* PageName(Page page) {
 }
 
 // The report pane's lines while it is shown.
+nlohmann::json Utf8List(const std::vector<std::string>& lines) {
+  nlohmann::json list = nlohmann::json::array();
+  for (const std::string& line : lines) list.push_back(Utf8(line));
+  return list;
+}
+
 nlohmann::json Memo3Json(const TForm1& form) {
-  nlohmann::json lines = nlohmann::json::array();
-  if (form.Memo3Visible)
-    for (const std::string& line : form.Memo3.Lines()) lines.push_back(Utf8(line));
-  return lines;
+  return form.Memo3Visible ? Utf8List(form.Memo3.Lines()) : nlohmann::json::array();
+}
+
+// The unit page's lists and panes (empty before the page was entered).
+nlohmann::json UnitsJson(const TForm1& form) {
+  return {{"quantities", Utf8List(form.ListBox1.items)},
+          {"quantity", Utf8(form.ListBox1.Selected())},
+          {"units", Utf8List(form.ListBox2.items)},
+          {"values", Utf8List(form.ListBox4.items)},
+          {"fullValues", Utf8List(form.ListBox3.items)},
+          {"fullShown", form.ListBox3.visible},
+          {"label9", Utf8(form.Label9)},
+          {"label10", Utf8(form.Label10)},
+          {"edit5", Utf8(form.Edit5)},
+          {"memo2", Utf8List(form.Memo2.Lines())},
+          {"memo2Wide", form.Memo2Wide}};
 }
 
 const char* PictureKindName(PictureKind kind) {
@@ -231,6 +343,7 @@ void WriteJson(const TForm1& form, const ScriptedUi& ui, std::ostream& out) {
       {"page", PageName(form.ActivePage)}, {"puzzleMode", form.PuzzleMode},
       {"memo3", Memo3Json(form)},          {"files", FilesJson(form)},
       {"image", ImageJson(form)},
+      {"units", UnitsJson(form)},
   };
   out << state.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace) << '\n';
 }
@@ -243,7 +356,7 @@ void WriteText(const TForm1& form, const ScriptedUi& ui, std::ostream& out, std:
 }  // namespace
 
 int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-  CLI::App app{"zarnix-cli: runs Zarnix window actions and prints the results"};
+  CLI::App app{"zarnix-cli: runs Zarnix window actions and prints the results", "zarnix-cli"};
   Options o;
   app.add_option("--data-dir", o.dataDir, "folder of the data files");
   app.add_option("--out-dir", o.outDir, "folder for saved results and plots");
@@ -256,10 +369,8 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
       ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
   app.add_flag("--json", o.json, "print one JSON object instead of text");
   app.set_version_flag("--version", "zarnix-cli " ZARNIX_VERSION);
-  app.add_option("actions", o.actions,
-                 "show, select:NAME, cell:C,R=TEXT, goto:C,R, decimals:N, run, loaddata, "
-                 "open:FILE, dblclick, plot:FILE.png|.bmp|.svg, openpicture:FILE, "
-                 "savepicture, page:image ...");
+  app.add_option("actions", o.actions, "window actions, run in order (see below)");
+  app.footer(kActionsHelp);
   try {
     std::vector<std::string> reversed(args.rbegin(), args.rend());
     app.parse(reversed);

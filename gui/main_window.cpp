@@ -25,42 +25,11 @@
 #include "base/gbk.h"
 #include "image_page.h"
 #include "qt_text.h"
+#include "unit_page.h"
+#include "widget_helpers.h"
 #include "worksheet_model.h"
 
 namespace zarnix {
-
-namespace {
-
-QRect ToQRect(const Rect& r) {
-  return {r.left, r.top, r.width, r.height};
-}
-
-// The model's font sizes are points on a 96-dpi screen, as its layout's pixel rules assume.
-int PixelsOfPoints(int points) {
-  return (points * 96 + 36) / 72;
-}
-
-void SetPixelSize(QWidget* widget, int pixels) {
-  QFont font = widget->font();
-  if (font.pixelSize() == pixels) return;
-  font.setPixelSize(pixels);
-  widget->setFont(font);
-}
-
-// Sets a flag for a scope and puts back its earlier value.
-class FlagScope {
- public:
-  explicit FlagScope(bool& flag) : flag_(flag), saved_(flag) { flag_ = true; }
-  ~FlagScope() { flag_ = saved_; }
-  FlagScope(const FlagScope&) = delete;
-  FlagScope& operator=(const FlagScope&) = delete;
-
- private:
-  bool& flag_;
-  bool saved_;
-};
-
-}  // namespace
 
 MainWindow::MainWindow(FormOptions options, QWidget* parent)
     : QMainWindow(parent), ui_(this), form_(ui_, clock_, &canvas_, std::move(options)) {
@@ -92,7 +61,9 @@ void MainWindow::BuildPages() {
   setCentralWidget(pages_);
   calcPage_ = new QWidget;
   pages_->addTab(calcPage_, QString());
-  pages_->addTab(new QWidget, QString());  // units: its content comes with the unit page
+  unitPage_ =
+      new UnitPage(form_, [this](const std::function<void()>& action) { Dispatch(action); });
+  pages_->addTab(unitPage_, QString());
   imagePage_ = new ImagePage(canvas_);
   pages_->addTab(imagePage_, QString());
   BuildCalcPage(calcPage_);
@@ -266,6 +237,7 @@ void MainWindow::Dispatch(const std::function<void()>& action) {
 
 void MainWindow::PushEditsToModel() {
   grid_->CommitPendingEdit();
+  unitPage_->PushEditsToModel();
   if (paneEdited_) {
     // What the widget shows now; the pane may keep less (its character limit), and the
     // next render then shows what it kept.
@@ -303,8 +275,21 @@ void MainWindow::Render() {
   RenderGrid();
   RenderPane();
   RenderCommandLine();
+  unitPage_->Render();
+  RenderDecimalsPlace();
   RenderPages();
   imagePage_->Render(form_);
+}
+
+// The decimal selector and its label stand on whichever of the first two pages has them.
+void MainWindow::RenderDecimalsPlace() {
+  QWidget* home = form_.DecimalsPage == Page::kUnits ? static_cast<QWidget*>(unitPage_) : calcPage_;
+  for (QWidget* part : {static_cast<QWidget*>(decimalsLabel_), static_cast<QWidget*>(spin_)}) {
+    if (part->parentWidget() == home) continue;
+    part->setParent(home);
+    part->show();
+  }
+  if (home == unitPage_) unitPage_->PlaceDecimals(decimalsLabel_, spin_);
 }
 
 void MainWindow::RenderFonts() {

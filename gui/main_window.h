@@ -29,6 +29,7 @@ class QTabWidget;
 namespace zarnix {
 
 class ImagePage;
+class UnitPage;
 class WorksheetModel;
 class WorksheetView;
 
@@ -62,6 +63,7 @@ class MainWindow : public QMainWindow {
   QLabel* DecimalsLabel() const { return decimalsLabel_; }
   QLabel* TimingLabel() const { return timingLabel_; }
   ImagePage* Image() const { return imagePage_; }
+  UnitPage* Units() const { return unitPage_; }
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -86,6 +88,7 @@ class MainWindow : public QMainWindow {
   void RenderPane();
   void RenderCommandLine();
   void RenderPages();
+  void RenderDecimalsPlace();
 
   QtUi ui_;
   SystemClock clock_;
@@ -107,6 +110,7 @@ class MainWindow : public QMainWindow {
   QLabel* decimalsLabel_ = nullptr;
   QLabel* timingLabel_ = nullptr;
   ImagePage* imagePage_ = nullptr;
+  UnitPage* unitPage_ = nullptr;
 
   bool rendering_ = false;  // widget signals caused by Render are not user actions
   bool inAction_ = false;

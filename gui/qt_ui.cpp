@@ -63,8 +63,10 @@ std::optional<std::filesystem::path> QtUi::PickOpenFile(const std::string& filte
 std::optional<std::filesystem::path> QtUi::PickSaveFile(const std::string& filter,
                                                         const std::filesystem::path& initialDir) {
   BeforeModal();
+  // The model asks itself before it replaces a file.
   const QString chosen =
-      QFileDialog::getSaveFileName(window_, QString(), QtPath(initialDir), QtFileFilter(filter));
+      QFileDialog::getSaveFileName(window_, QString(), QtPath(initialDir), QtFileFilter(filter),
+                                   nullptr, QFileDialog::DontConfirmOverwrite);
   if (chosen.isEmpty()) return std::nullopt;
   return PathFromQt(chosen);
 }

@@ -23,8 +23,6 @@ namespace {
 
 constexpr const char* kDataListFile = "zarnix数据.txt";
 constexpr const char* kStartPicture = "zarnix.jpg";
-constexpr const char* kCalcPageFilter = "*.dhf;*.thf;*.dbf;*.sdf|*.dhf;*.thf;*.dbf;*.sdf";
-constexpr const char* kTableFileFilter = "*.dhf;*.dbf;*.sdf|*.dhf;*.dbf;*.sdf";
 
 // Sets the busy cursor for a scope; restored on every path out of it.
 class BusyScope {
@@ -246,67 +244,6 @@ void TForm1::RestoreCollapsedWorksheet() {
   if (StringGrid1.Width() == 1) StringGrid1.SetWidth(ThreeQuarterWidth());
 }
 
-// --- load data ---
-
-void TForm1::BitBtn2Click() {
-  Guarded([&] { LoadDataSequence(); });
-}
-
-void TForm1::LoadDataSequence() {
-  memo1.Clear();
-  RestoreCollapsedWorksheet();
-  const std::string name = SelectedName();
-  if (name == kTableCategory) return LoadTableFileByDialog();
-  if (StringGrid1.FixedRows() == 2) {
-    // An item-row worksheet: show the category file again, dropping the user's edits.
-    LoadGridFile(paths_.PrefixedFile(name + ".thf"), StringGrid1);
-    return;
-  }
-  if (name == kPuzzleCategory) {
-    StringGrid1.SetColCount(9);
-    StringGrid1.SetRowCount(9);
-    StringGrid1.SetDefaultColWidth(24);
-    StringGrid1.SetFixedCols(0);
-    StringGrid1.SetFixedRows(0);
-  }
-  StringGrid1.ClearCells();
-  // Each press loads the category's next set; after its last set the search starts again
-  // from the top. A category without any set is reported instead of searched for ever.
-  DataSetSearch found = FindDataSet(ListBox0, DataCursor, name);
-  if (found.kind == DataSetSearch::Kind::kNotFound) found = FindDataSet(ListBox0, 0, name);
-  if (found.kind == DataSetSearch::Kind::kFound) return CopyDataSet(found);
-  DataCursor = 0;
-  ui_.ShowMessage(kNoDataSetMessage);
-}
-
-void TForm1::CopyDataSet(const DataSetSearch& found) {
-  const int rows = std::max(found.lastRow - found.nameLine, 0);
-  for (int r = 0; r < rows; ++r) FillRowFromText(StringGrid1, r, ListBox0[found.nameLine + 1 + r]);
-  StringGrid1.SetRowCount(rows);
-  StringGrid1.SetColCount(rows > 0 ? CountOccurrences(ListBox0[found.lastRow], ",") + 1 : 1);
-  // The cursor then points at the set's closing line, where the next search begins.
-  DataCursor = found.lastRow + 1;
-}
-
-void TForm1::LoadTableFileByDialog() {
-  struct FilterRestore {
-    std::string& filter;
-    ~FilterRestore() { filter = kCalcPageFilter; }
-  } restore{OpenDialogFilter};
-  OpenDialogFilter = kTableFileFilter;
-  const auto chosen = ui_.PickOpenFile(OpenDialogFilter, OpenDialogInitialDir);
-  if (!chosen) return;
-  if (LowerCase(chosen->extension().string()) == ".dbf") {
-    LoadDbfGrid(*chosen, StringGrid1);
-  } else {
-    LoadGridFile(*chosen, StringGrid1);
-  }
-  StringGrid1.SetDefaultColWidth(58);
-  StringGrid1.SetCell(0, 0, "");
-  StringGrid1.SetCell(0, 1, "");
-  StringGrid1.SetColWidth(0, 24);
-}
-
 void TForm1::OpenGridFile(const std::filesystem::path& path) {
   Guarded([&] { LoadGridFile(path, StringGrid1); });
 }
@@ -317,6 +254,7 @@ void TForm1::SpinEdit1Change() {
   Guarded([&] {
     BuildResultFormat();
     if (ActivePage == Page::kCalc) BitBtn1Click();
+    if (ActivePage == Page::kUnits) ListBox2Click();
   });
 }
 
@@ -329,20 +267,7 @@ void TForm1::Splitter1Moved(int left) {
   StringGrid1.SetWidth(std::max(left, 1));
 }
 
-// --- commands not built yet, grid clicks, the answer pane's popup, pages ---
-
-void TForm1::BitBtn3Click() {
-  ui_.ShowMessage(kNotBuiltFeatureMessage);
-}
-void TForm1::BitBtn4Click() {
-  ui_.ShowMessage(kNotBuiltFeatureMessage);
-}
-void TForm1::BitBtn5Click() {
-  ui_.ShowMessage(kNotBuiltFeatureMessage);
-}
-void TForm1::BitBtn6Click() {
-  ui_.ShowMessage(kNotBuiltFeatureMessage);
-}
+// --- grid clicks and the answer pane's popup ---
 
 void TForm1::StringGrid1Click() {
   Guarded([&] { StringGrid1.SetHint(StringGrid1.Cell(StringGrid1.Col(), StringGrid1.Row())); });
@@ -362,16 +287,6 @@ void TForm1::N3Click() {
   Guarded([&] {
     if (memo1.SelLength() > 0) ui_.SetClipboardText(memo1.SelectedText());
   });
-}
-
-void TForm1::PageControl1Change(Page page) {
-  ActivePage = page;
-  if (page == Page::kCalc) {
-    OpenDialogFilter = kCalcPageFilter;
-    return;
-  }
-  if (page == Page::kImage) return;
-  ui_.ShowMessage(kNotBuiltFeatureMessage);
 }
 
 void TForm1::FormResize(int clientWidth, int clientHeight) {

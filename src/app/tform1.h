@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -19,6 +20,7 @@
 #include "sheet/answer_pane.h"
 #include "sheet/workbench.h"
 #include "sheet/worksheet.h"
+#include "units/unit_conversion.h"
 
 namespace zarnix {
 
@@ -54,14 +56,32 @@ struct ButtonState {
   bool enabled = true;
 };
 
+struct ListBoxState {
+  std::vector<std::string> items;
+  int itemIndex = -1;  // the selected row, -1 for none
+  int topIndex = 0;    // the first row shown
+  bool visible = true;
+  void Clear() {
+    items.clear();
+    itemIndex = -1;
+    topIndex = 0;
+  }
+  std::string Selected() const {
+    return itemIndex >= 0 && itemIndex < static_cast<int>(items.size()) ? items[itemIndex] : "";
+  }
+};
+
 // Message of a run whose category has no handler yet.
 inline constexpr const char* kNotBuiltMessage = "该类别尚未实现";
 // Load data in a category that has no data set in the data list.
 inline constexpr const char* kNoDataSetMessage = "没有该类别的数据";
 // Selecting a category whose worksheet file is not in the data folder; the path follows.
 inline constexpr const char* kMissingSheetMessage = "找不到该类别的工作表文件：";
-// A command or page whose work is not built yet.
-inline constexpr const char* kNotBuiltFeatureMessage = "该功能尚未实现";
+// The open dialog's filters on the calculation page, for 表格计算's tables and on the unit page.
+inline constexpr const char* kCalcPageFilter = "*.dhf;*.thf;*.dbf;*.sdf|*.dhf;*.thf;*.dbf;*.sdf";
+inline constexpr const char* kTableFileFilter = "*.dhf;*.dbf;*.sdf|*.dhf;*.dbf;*.sdf";
+inline constexpr const char* kUnitPageFilter =
+    "*.txt|*.txt|*.dhf;*.thf;*.dbf;*.sdf|*.dhf;*.thf;*.dbf;*.sdf|*.*|*.*";
 
 class TForm1 : private WindowPort {
  public:
@@ -94,6 +114,15 @@ class TForm1 : private WindowPort {
   void N2Click();
   void N3Click();
   void PageControl1Change(Page page);
+  // The unit page (unit_page.cpp).
+  void ListBox1Click();  // a quantity
+  void ListBox2Click();  // a unit: convert
+  void Edit5KeyDown(int key);
+  void BitBtn7Click();  // open a text file into Memo2
+  void BitBtn8Click();  // save Memo2
+  void BitBtn9Click();  // Memo2 wide or narrow
+  // Loads a text file into Memo2, as opening one from the dialog does.
+  void OpenTextFile(const std::filesystem::path& path);
   // The window's client area changed size: the page is laid out again and the worksheet
   // keeps its share of the panel.
   void FormResize(int clientWidth, int clientHeight);
@@ -133,6 +162,26 @@ class TForm1 : private WindowPort {
   Page ActivePage = Page::kCalc;
   std::string OpenDialogFilter;
   std::filesystem::path OpenDialogInitialDir;
+  std::filesystem::path OpenDialogFileName;
+  Page DecimalsPage = Page::kCalc;  // the page the decimal selector and its label are on
+
+  // --- the unit page ---
+  ListBoxState ListBox1;                    // quantities
+  ListBoxState ListBox2;                    // units of the quantity
+  ListBoxState ListBox3{{}, -1, 0, false};  // full-precision values, shown over ListBox4
+  ListBoxState ListBox4;                    // values for display
+  std::string ListBox1Caption = "参数名称";
+  std::string ListBox2Caption = "单位名称和符号";
+  std::string Edit5Caption = "输入基数，回车确认";
+  std::string Label9;   // the quantity
+  std::string Label10;  // the unit
+  std::string Edit5 = "1";
+  AnswerPane Memo2;  // constants, help or any text file
+  bool Memo2Modified = false;
+  bool Memo2Wide = false;  // covering the lists
+  ButtonState BitBtn7{"打开文件"};
+  ButtonState BitBtn8{"保存文件"};
+  ButtonState BitBtn9{"文本框开/关"};
 
   // --- window state ---
   int CategoryIndex = -1;
@@ -165,6 +214,17 @@ class TForm1 : private WindowPort {
   void LoadDataSequence();
   void CopyDataSet(const DataSetSearch& found);
   void LoadTableFileByDialog();
+  void SaveResults();
+  void ExpandTable();
+  void AddRowsAndColumns();
+  void ShowHelp();
+  void EnterCalcPage();
+  void EnterUnitPage();
+  void FillUnitLists();
+  void ConvertSelectedUnit();
+  void LoadMemo2(const std::filesystem::path& path);
+  void SaveMemo2();
+  std::optional<std::filesystem::path> Memo2SaveTarget();
   void LoadDataList();
   int ThreeQuarterWidth() const { return Layout.pageWidth / 4 * 3; }
   void RestoreCollapsedWorksheet();
@@ -186,6 +246,7 @@ class TForm1 : private WindowPort {
   DataPaths paths_;
   LcgRandom random_;
   std::array<Handler, kCategoryCount> handlers_;
+  std::vector<UnitEntry> units_;  // the units ListBox2 lists, with their factors
 };
 
 }  // namespace zarnix

@@ -54,7 +54,7 @@ std::string ScriptedUi::AskText(const std::string& caption, const std::string& p
 std::optional<std::filesystem::path> ScriptedUi::PickFile(const std::string& filter) {
   const std::string answer = NextAnswer().value_or("");
   log_.push_back({UiLogEntry::Kind::kFile, filter, "", answer});
-  if (answer.empty()) return std::nullopt;
+  if (answer.empty() || LowerCase(answer) == "cancel") return std::nullopt;
   return PathFromGbk(answer);
 }
 

@@ -29,7 +29,8 @@ class ScriptedUi : public Ui {
 
   // Questions take "yes", "no" or "cancel" (any case), Yes when none is left.
   // Prompts take the next answer as typed, their default when none is left.
-  // File dialogs take the next answer as a path, cancel when none is left or it is empty.
+  // File dialogs take the next answer as a path, cancel when none is left, it is empty or it
+  // is "cancel".
   void ShowMessage(const std::string& text) override;
   DialogResult AskYesNoCancel(const std::string& text) override;
   std::string AskText(const std::string& caption, const std::string& prompt,

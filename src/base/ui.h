@@ -28,6 +28,7 @@ class Ui {
   virtual std::string AskText(const std::string& caption, const std::string& prompt,
                               const std::string& defaultText) = 0;
   // File dialogs; nullopt when the user cancels. `filter` is "description|patterns|...".
+  // The save dialog does not ask about replacing an existing file; its caller does.
   virtual std::optional<std::filesystem::path> PickOpenFile(
       const std::string& filter, const std::filesystem::path& initialDir) = 0;
   virtual std::optional<std::filesystem::path> PickSaveFile(

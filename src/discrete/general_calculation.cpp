@@ -419,14 +419,12 @@ void PolynomialItem(ItemRow& row) {
   row.Add(std::string(1, op));
   row.Add("(" + PolynomialText(second) + ")");
   row.Add("=");
-  row.Add(PolynomialText(ShownCoefficients(result.result, row.ResultFormat(), true)));
+  // The result as a coefficient list in the number format, as the operands were typed.
+  row.Add(CoefficientListText(result.result, row.ResultFormat(), separator, true));
   if (op == '/') {
-    const std::vector<Extended> remainder =
-        ShownCoefficients(result.remainder, row.ResultFormat(), false);
-    if (!remainder.empty()) {
-      row.Add("余");
-      row.Add(PolynomialText(remainder));
-    }
+    const std::string remainder =
+        CoefficientListText(result.remainder, row.ResultFormat(), separator, false);
+    if (!remainder.empty()) row.Add("余" + remainder);
   }
   row.Add("");
 }

@@ -438,21 +438,23 @@ std::vector<Extended> ShownCoefficients(std::span<const Extended> values, std::s
   return shown;
 }
 
+std::string CoefficientListText(std::span<const Extended> values, std::string_view format,
+                                char separator, bool keepOne) {
+  std::string text;
+  for (Extended c : ShownCoefficients(values, format, keepOne)) {
+    if (!text.empty()) text += separator;
+    text += Format(format, c);
+  }
+  return text;
+}
+
 std::string PolynomialArithmetic(char op, std::string_view format, std::string_view a,
                                  std::string_view b) {
   const char separator = a.find(';') != std::string_view::npos ? ';' : ',';
   const PolynomialResult result =
       PolynomialCompute(op, SplitReals(a, separator), SplitReals(b, separator));
-  const auto join = [&](std::span<const Extended> values, bool keepOne) {
-    std::string text;
-    for (Extended c : ShownCoefficients(values, format, keepOne)) {
-      if (!text.empty()) text += separator;
-      text += Format(format, c);
-    }
-    return text;
-  };
-  std::string text = join(result.result, true);
-  if (op == '/') text += "\r\n余" + join(result.remainder, false);
+  std::string text = CoefficientListText(result.result, format, separator, true);
+  if (op == '/') text += "\r\n余" + CoefficientListText(result.remainder, format, separator, false);
   return text;
 }
 

@@ -112,6 +112,9 @@ PolynomialResult PolynomialCompute(char op, std::span<const Extended> a,
 // list keeps one zero when keepOne is set and becomes empty otherwise.
 std::vector<Extended> ShownCoefficients(std::span<const Extended> values, std::string_view format,
                                         bool keepOne);
+// The shown coefficients formatted with `format` and joined with the separator.
+std::string CoefficientListText(std::span<const Extended> values, std::string_view format,
+                                char separator, bool keepOne);
 
 // The two lists (separated by ";" when the first holds one, else by ",") combined by op, the
 // result written with `format` and the same separator; for "/" the quotient, a line break,

@@ -421,7 +421,13 @@ void BaseConversionItem(ItemRow& row) {
 }
 
 void RandomNumberItem(ItemRow& row) {
-  const std::int64_t n = std::max<std::int64_t>(row.IntAtMost(0, kMaxBigDigits), 0);
+  // Read from the cells' texts: a name holding "长整数" leaves the integer parameters at 0.
+  const auto limit = static_cast<std::int64_t>(kMaxBigDigits);
+  std::int64_t n = std::max<std::int64_t>(StrToInt64Def(row.Trimmed(4), 0), 0);
+  if (n > limit) {
+    n = limit;
+    row.SetIntP(0, n);
+  }
   int base = StrToIntDef(row.Trimmed(5), 10);
   if (base < 2 || base > 36) {
     base = base < 2 ? 2 : 36;

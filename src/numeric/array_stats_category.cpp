@@ -36,7 +36,7 @@ std::vector<std::string> ReadDataCells(const Worksheet& grid) {
   for (int row = 1; row < grid.RowCount(); ++row) {
     for (int col = 0; col < grid.ColCount(); ++col) {
       const std::string& text = grid.Cell(col, row);
-      if (text.empty()) return cells;
+      if (IsEmptyCell(text)) return cells;
       cells.push_back(text);
     }
   }
@@ -141,8 +141,11 @@ class StatsWriter {
   const std::string& format_;
 };
 
-std::optional<Extended> When(bool defined, Extended value) {
-  return defined ? std::optional<Extended>(value) : std::nullopt;
+// The value is only computed where it is defined: a division by zero left out of the result
+// would still raise the floating-point flags the next check reads.
+template <class Compute>
+std::optional<Extended> When(bool defined, Compute compute) {
+  return defined ? std::optional<Extended>(compute()) : std::nullopt;
 }
 
 // Both means are defined for positive values only.
@@ -197,8 +200,10 @@ void WriteBlock(Workbench& bench, const std::vector<double>& values, const Momen
   out.Line("标准偏差C= ", std::sqrt((n - 1) / n) * c1);
   out.Line("样本标准偏差C1= ", c1);
   out.Line("残差(Xi-Xp)平方和S= ", s);
-  out.Line("样本Cv=C1/Xp= ", When(m.mean != 0, c1 / m.mean));
-  out.Line("样本Cs= ", When(c1 != 0, n * m.cubedDeviations / ((n - 1) * (n - 2) * c1 * c1 * c1)));
+  out.Line("样本Cv=C1/Xp= ", When(m.mean != 0, [&] { return c1 / m.mean; }));
+  out.Line("样本Cs= ", When(c1 != 0, [&] {
+    return n * m.cubedDeviations / ((n - 1) * (n - 2) * c1 * c1 * c1);
+  }));
   out.Line("样本方差=S/(N-1)= ", s / (n - 1));
   out.Line("偏度= ", m.skewness);
   out.Line("峰度= ", m.kurtosis);
@@ -219,7 +224,7 @@ void WriteTable(Workbench& bench, const std::vector<double>& values) {
     bench.answer.Add("（数据列数太多，图表数据只列出前" + IntToStr(listed) + "个数）");
   grid.SetRowCount(s + listed + 2);
   // The row holding the first empty cell is emptied when the data ended with the row before.
-  if (grid.Cell(0, s - 1).empty()) grid.ClearRow(s - 1);
+  if (IsEmptyCell(grid.Cell(0, s - 1))) grid.ClearRow(s - 1);
   for (int row = s; row < grid.RowCount(); ++row) grid.ClearRow(row);
   grid.SetCell(0, s + 1, "双击此格看图像");
   grid.SetCell(1, s + 1, "T");

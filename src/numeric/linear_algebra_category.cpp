@@ -16,6 +16,7 @@
 #include "numeric/linear_algebra_complex.h"
 #include "numeric/matrix.h"
 #include "sheet/answer_pane.h"
+#include "sheet/text_utils.h"
 #include "sheet/workbench.h"
 #include "sheet/worksheet.h"
 
@@ -44,13 +45,13 @@ struct Layout {
 
 Layout FindLayout(const Worksheet& g) {
   Layout l;
-  while (l.p < g.ColCount() && !g.Cell(l.p, 1).empty()) ++l.p;
+  while (l.p < g.ColCount() && !IsEmptyCell(g.Cell(l.p, 1))) ++l.p;
   int row = 1;
-  while (row < g.RowCount() && !g.Cell(0, row).empty()) ++row;
+  while (row < g.RowCount() && !IsEmptyCell(g.Cell(0, row))) ++row;
   l.r = row - 1;
   for (int i = 1; i <= l.r; ++i) {
     const std::string& cell = g.Cell(l.p, i);
-    if (!cell.empty()) {
+    if (!IsEmptyCell(cell)) {
       l.op = cell[0];
       break;
     }
@@ -75,21 +76,22 @@ bool HasImaginaryUnit(const Worksheet& g) {
 // The scalar's cell: column p+1 of the first row whose cells in columns p and p+1 are filled.
 std::string ScalarText(const Worksheet& g, const Layout& l) {
   for (int row = 1; row < g.RowCount(); ++row)
-    if (!g.Cell(l.p, row).empty() && !g.Cell(l.p + 1, row).empty()) return g.Cell(l.p + 1, row);
+    if (!IsEmptyCell(g.Cell(l.p, row)) && !IsEmptyCell(g.Cell(l.p + 1, row)))
+      return g.Cell(l.p + 1, row);
   return "";
 }
 
 // Width of B: the consecutive filled cells of row 1 from column p+1.
 int SecondWidth(const Worksheet& g, const Layout& l) {
   int q = 0;
-  while (l.p + 1 + q < g.ColCount() && !g.Cell(l.p + 1 + q, 1).empty()) ++q;
+  while (l.p + 1 + q < g.ColCount() && !IsEmptyCell(g.Cell(l.p + 1 + q, 1))) ++q;
   return q;
 }
 
 // B of a product needs p rows (the columns of A) below each other in column p+1.
 void RequireProductRows(const Worksheet& g, const Layout& l, int q) {
   bool complete = q > 0 && l.p < g.RowCount();
-  for (int row = 1; complete && row <= l.p; ++row) complete = !g.Cell(l.p + 1, row).empty();
+  for (int row = 1; complete && row <= l.p; ++row) complete = !IsEmptyCell(g.Cell(l.p + 1, row));
   if (!complete)
     throw Exception("矩阵相乘：第二个矩阵应有" + IntToStr(l.p) + "行（第一个矩阵的列数）");
   if (static_cast<long long>(l.r) * q > kMaxProductCells) throw Exception("矩阵相乘：乘积太大");

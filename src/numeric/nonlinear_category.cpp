@@ -61,7 +61,7 @@ struct NumberList {
 
 NumberList ReadList(const std::string& text) {
   NumberList list;
-  if (text.empty()) return list;
+  if (IsEmptyCell(text)) return list;
   const std::vector<std::string> parts = SplitText(text, ';');
   list.count = static_cast<int>(parts.size());
   for (int i = 0; i < list.count && i < kMaxListValues; ++i)
@@ -188,7 +188,8 @@ void HandleNonlinearEquations(Workbench& bench) {
   const int row = g.Row();
   const std::string& label = g.Cell(kLabelCol, row);
   const std::string& name = g.Cell(kNameCol, row);
-  if (!label.empty() && !name.empty() && label != "***") NonlinearRun(bench, row).Run(KindOf(name));
+  if (!IsEmptyCell(label) && !IsEmptyCell(name) && label != "***")
+    NonlinearRun(bench, row).Run(KindOf(name));
 
   bench.answer.Add("");
   bench.answer.Add("双击一元方程式看f(x)图像");

@@ -69,7 +69,7 @@ std::size_t NumberEnd(std::string_view text, std::size_t pos) {
 
 std::vector<Equation> ReadEquations(const Worksheet& g) {
   std::vector<Equation> equations;
-  for (int row = kFirstEquationRow; row < g.RowCount() && !g.Cell(0, row).empty(); ++row) {
+  for (int row = kFirstEquationRow; row < g.RowCount() && !IsEmptyCell(g.Cell(0, row)); ++row) {
     const std::string& text = g.Cell(0, row);
     const std::size_t eq = text.find('=');
     Equation e;
@@ -84,7 +84,7 @@ std::vector<Equation> ReadEquations(const Worksheet& g) {
 // Entries name=value separated by ";"; an entry without "=" is a value without a name.
 Parameters ReadParameters(const std::string& text) {
   Parameters p;
-  if (text.empty()) return p;
+  if (IsEmptyCell(text)) return p;
   const std::vector<std::string> entries = SplitText(text, ';');
   for (std::size_t k = 0; k < entries.size() && k < kMaxParameters; ++k) {
     const std::string& entry = entries[k];

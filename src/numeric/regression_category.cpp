@@ -67,7 +67,7 @@ class RegressionRun {
     ReadPoints();
     WriteInterpolationRows();
     WritePlotTable();
-    for (int row = kFirstFormulaRow; !grid_.Cell(0, row).empty(); ++row) FitRow(row);
+    for (int row = kFirstFormulaRow; !IsEmptyCell(grid_.Cell(0, row)); ++row) FitRow(row);
   }
 
  private:
@@ -76,7 +76,7 @@ class RegressionRun {
   // Consecutive non-empty cells of a row from column 1.
   int FilledCells(int row) const {
     int count = 0;
-    while (count + 1 < grid_.ColCount() && !grid_.Cell(count + 1, row).empty()) ++count;
+    while (count + 1 < grid_.ColCount() && !IsEmptyCell(grid_.Cell(count + 1, row))) ++count;
     return count;
   }
 
@@ -105,7 +105,7 @@ class RegressionRun {
 
   int FirstEmptyFormulaRow() const {
     int row = kFirstFormulaRow;
-    while (row + 1 < Worksheet::kMaxRows && !grid_.Cell(0, row).empty()) ++row;
+    while (row + 1 < Worksheet::kMaxRows && !IsEmptyCell(grid_.Cell(0, row))) ++row;
     return row;
   }
 

@@ -124,6 +124,12 @@ void SplitSingles(std::string& text, std::span<float> values, int& count) {
   count = static_cast<int>(index) + 1;
 }
 
+bool IsEmptyCell(std::string_view text) {
+  for (const char c : text)
+    if (static_cast<unsigned char>(c) > ' ') return false;
+  return true;
+}
+
 int CountOccurrences(std::string_view text, std::string_view sub) {
   if (sub.empty() || text.empty()) return 0;
   int count = 0;

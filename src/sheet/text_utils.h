@@ -39,6 +39,10 @@ std::vector<std::int64_t> SplitInt64s(std::string_view text, char separator);
 // were more parts than places; count is written only when the last part was stored.
 void SplitSingles(std::string& text, std::span<float> values, int& count);
 
+// Whether a cell text counts as empty: nothing, or blanks and control characters only (comma
+// text stores an empty field as one blank).
+bool IsEmptyCell(std::string_view text);
+
 // Occurrences of sub in text, overlapping ones included; 0 for an empty sub or text.
 int CountOccurrences(std::string_view text, std::string_view sub);
 // Position of the first occurrence at or after start, 0 when there is none.

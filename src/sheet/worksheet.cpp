@@ -42,29 +42,51 @@ void Worksheet::SetCell(int col, int row, std::string text) {
 
 void Worksheet::ClearRow(int row) {
   CheckIndex(0, row);
-  if (row >= static_cast<int>(cells_.size())) return;
-  auto& line = cells_[row];
-  const int cols = std::min(colCount_, static_cast<int>(line.size()));
-  for (int c = 0; c < cols; ++c) line[c].clear();
+  ClearBlock(0, row, colCount_ - 1, row);
 }
 
 void Worksheet::ClearCells() {
-  const int rows = std::min(rowCount_, static_cast<int>(cells_.size()));
-  for (int r = 0; r < rows; ++r) {
+  ClearBlock(0, 0, colCount_ - 1, rowCount_ - 1);
+}
+
+void Worksheet::ClearBlock(int firstCol, int firstRow, int lastCol, int lastRow) {
+  // Only stored cells can hold text.
+  const int rows = std::min(lastRow + 1, static_cast<int>(cells_.size()));
+  for (int r = std::max(firstRow, 0); r < rows; ++r) {
     auto& line = cells_[r];
-    const int cols = std::min(colCount_, static_cast<int>(line.size()));
-    for (int c = 0; c < cols; ++c) line[c].clear();
+    const int cols = std::min(lastCol + 1, static_cast<int>(line.size()));
+    for (int c = std::max(firstCol, 0); c < cols; ++c) line[c].clear();
   }
 }
 
+void Worksheet::InsertRow(int row) {
+  if (rowCount_ >= kMaxRows)
+    throw EListError(Format("Grid index out of range (%d, %d)", 0, rowCount_));
+  CheckIndex(0, row);
+  const int last = rowCount_;  // the row that is added
+  SetRowCount(rowCount_ + 1);
+  if (row >= static_cast<int>(cells_.size()) || row > last) return;
+  if (static_cast<int>(cells_.size()) <= last) cells_.resize(last + 1);
+  std::move_backward(cells_.begin() + row, cells_.begin() + last, cells_.begin() + last + 1);
+  cells_[row].clear();
+}
+
 void Worksheet::SetColCount(int count) {
+  const int old = colCount_;
   colCount_ = std::clamp(count, 1, kMaxCols);
+  // A shrunk grid forgets the cells it no longer shows, so growing it again (a handler
+  // widening the grid, the next file) shows empty cells rather than stale ones.
+  if (colCount_ < old)
+    for (auto& line : cells_)
+      if (static_cast<int>(line.size()) > colCount_) line.resize(colCount_);
   if (fixedCols_ >= colCount_) fixedCols_ = colCount_ - 1;
   ClampCurrent();
 }
 
 void Worksheet::SetRowCount(int count) {
+  const int old = rowCount_;
   rowCount_ = std::clamp(count, 1, kMaxRows);
+  if (rowCount_<old&& static_cast<int>(cells_.size())> rowCount_) cells_.resize(rowCount_);
   if (fixedRows_ >= rowCount_) fixedRows_ = rowCount_ - 1;
   ClampCurrent();
 }

@@ -1,6 +1,7 @@
 // The worksheet grid: text cells addressed (column, row) from 0, with counts, fixed header
 // rows and columns, widths, the current cell and the hint. Cells may be written beyond the
-// counts; they keep their text and show once the counts grow.
+// counts; they keep their text and show once the counts grow. Shrinking a count drops the
+// cells outside it.
 #pragma once
 
 #include <string>
@@ -26,6 +27,11 @@ class Worksheet {
   void ClearCells();
   // Empties columns 0..ColCount-1 of one row, in time of what the row holds.
   void ClearRow(int row);
+  // Empties the cells of columns firstCol..lastCol and rows firstRow..lastRow.
+  void ClearBlock(int firstCol, int firstRow, int lastCol, int lastRow);
+  // Adds a row at the end and moves rows row..last-1 down by one, leaving row empty.
+  // Throws EListError when the grid has no room for another row.
+  void InsertRow(int row);
 
   int ColCount() const { return colCount_; }
   int RowCount() const { return rowCount_; }

@@ -19,13 +19,14 @@ class FormTest : public TempDirTest {
   void SetUp() override {
     TempDirTest::SetUp();
     dataDir_ = dir_;
+    outDir_ = dir_;
     WriteTextLines(dataDir_ / PathFromGbk("zarnix数据.txt"), {"///"});
   }
 
   TForm1& MakeForm(ScreenSize screen = {}) {
     FormOptions options;
     options.dataDir = dataDir_;
-    options.outDir = dataDir_;
+    options.outDir = outDir_;
     options.screen = screen;
     form_ = std::make_unique<TForm1>(ui_, clock_, nullptr, options);
     form_->FormCreate();
@@ -44,6 +45,7 @@ class FormTest : public TempDirTest {
   ScriptedUi ui_;
   ManualClock clock_;
   std::filesystem::path dataDir_;
+  std::filesystem::path outDir_;  // the data folder unless a test moves it
   std::unique_ptr<TForm1> form_;
 };
 

@@ -14,6 +14,10 @@ TEST(ScriptedUi, AnswersInOrderThenDefaults) {
   EXPECT_EQ(ui.AskText("again", "", "def"), "def");
   EXPECT_EQ(ui.AskYesNoCancel("q"), DialogResult::kYes);
   EXPECT_FALSE(ui.PickOpenFile("*.thf", {}).has_value());
+  ui.QueueAnswer("a.txt");
+  ui.QueueAnswer("Cancel");
+  EXPECT_EQ(ui.PickSaveFile("*.txt", {}), std::filesystem::path("a.txt"));
+  EXPECT_FALSE(ui.PickSaveFile("*.txt", {}).has_value());
 }
 
 TEST(ScriptedUi, LogsEveryDialog) {

@@ -262,15 +262,16 @@ TEST(GeneralCli, Polynomials) {
       {"33", "乘", "", "1;-1", "1;1"},
       {"34", "短除长", "", "1,-1", "1,0,0,-1"},
   });
+  // The result is the coefficient list in the number format, with the operands' separator.
   EXPECT_EQ(run.Block("32: 减"),
-            (std::vector<std::string>{"(x+1)", "-", "(x^2+x+1)", "=", "-1*x^2+0*x+0"}));
+            (std::vector<std::string>{"(x+1)", "-", "(x^2+x+1)", "=", "-1.000,0.000,0.000"}));
   EXPECT_EQ(run.Block("34: 除"), (std::vector<std::string>{"(x^3+x^2+x+5)", "/", "(x^2+x+1)", "=",
-                                                           "x+0", U("余"), "5"}));
+                                                           "1.000,0.000", U("余5.000")}));
   EXPECT_EQ(run.Block("33: 乘"),
-            (std::vector<std::string>{"(x-1)", "*", "(x+1)", "=", "x^2+0*x-1"}));
-  // The longer list is divided by the shorter one, and shown so.
-  EXPECT_EQ(run.Block("34: 短除长"),
-            (std::vector<std::string>{"(x^3+0*x^2+0*x-1)", "/", "(x-1)", "=", "x^2+x+1"}));
+            (std::vector<std::string>{"(x-1)", "*", "(x+1)", "=", "1.000;0.000;-1.000"}));
+  // The longer list is divided by the shorter one, and shown so; no remainder, no "余".
+  EXPECT_EQ(run.Block("34: 短除长"), (std::vector<std::string>{"(x^3+0*x^2+0*x-1)", "/", "(x-1)",
+                                                               "=", "1.000,1.000,1.000"}));
 
   EXPECT_EQ(RunGeneral({{"34", "", "", "1,2", "0,0"}}).Messages(),
             std::vector<std::string>{U("除式不能为0")});

@@ -159,6 +159,14 @@ TEST(IntegerCli, RandomNumbers) {
   EXPECT_NE(lines[1][0], '0');
   EXPECT_EQ(lines[1].find_first_not_of("0123456789ABCDEF"), std::string::npos);
   EXPECT_EQ(run.Cell(5, 3), "36");
+
+  // A name holding "长整数" zeroes the integer parameters; the item reads its cells itself.
+  const SheetRun named = RunInteger({{"27", "长整数随机数", "", "12", "17"}});
+  const Lines digits = named.Block("27.长整数随机数");
+  ASSERT_EQ(digits.size(), 2u);
+  EXPECT_EQ(digits[0], U("  17进制12位"));
+  EXPECT_EQ(digits[1].size(), 12u);
+  EXPECT_EQ(digits[1].find_first_not_of("0123456789ABCDEFG"), std::string::npos);
 }
 
 TEST(IntegerCli, CombinatoricsAndFormulas) {

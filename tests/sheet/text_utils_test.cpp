@@ -108,6 +108,14 @@ TEST(SplitSingles, ConsumesTheTextAndRoundsToSingle) {
   EXPECT_EQ(many, "101,102,103,104");
 }
 
+TEST(EmptyCell, BlanksOnlyCountAsEmpty) {
+  EXPECT_TRUE(IsEmptyCell(""));
+  EXPECT_TRUE(IsEmptyCell(" "));
+  EXPECT_TRUE(IsEmptyCell(" \t "));
+  EXPECT_FALSE(IsEmptyCell(" 0 "));
+  EXPECT_FALSE(IsEmptyCell("数"));  // two bytes above the blanks
+}
+
 TEST(Occurrences, CountsOverlappingAndFindsFromAPosition) {
   EXPECT_EQ(CountOccurrences("a,b,c", ","), 2);
   EXPECT_EQ(CountOccurrences("aaa", "aa"), 2);

@@ -21,6 +21,61 @@ TEST(Worksheet, CellsBeyondTheCountsKeepTheirText) {
   EXPECT_EQ(grid.Cell(100, 100), "");
 }
 
+TEST(Worksheet, ShrinkingDropsTheCellsOutsideTheNewCounts) {
+  Worksheet grid;
+  grid.SetColCount(6);
+  grid.SetRowCount(6);
+  grid.SetCell(5, 1, "right");
+  grid.SetCell(1, 5, "below");
+  grid.SetCell(1, 1, "kept");
+  grid.SetColCount(3);
+  grid.SetRowCount(3);
+  grid.SetColCount(6);
+  grid.SetRowCount(6);
+  EXPECT_EQ(grid.Cell(5, 1), "");
+  EXPECT_EQ(grid.Cell(1, 5), "");
+  EXPECT_EQ(grid.Cell(1, 1), "kept");
+  // Growing never drops what was written beyond the counts.
+  grid.SetCell(9, 9, "later");
+  grid.SetRowCount(8);
+  grid.SetRowCount(10);
+  grid.SetColCount(10);
+  EXPECT_EQ(grid.Cell(9, 9), "later");
+}
+
+TEST(Worksheet, InsertRowMovesTheRowsBelowDown) {
+  Worksheet grid;
+  grid.SetColCount(3);
+  grid.SetRowCount(4);
+  for (int r = 0; r < 4; ++r) grid.SetCell(2, r, "r" + std::to_string(r));
+  grid.InsertRow(1);
+  EXPECT_EQ(grid.RowCount(), 5);
+  EXPECT_EQ(grid.Cell(2, 0), "r0");
+  EXPECT_EQ(grid.Cell(2, 1), "");
+  EXPECT_EQ(grid.Cell(2, 2), "r1");
+  EXPECT_EQ(grid.Cell(2, 4), "r3");
+  grid.InsertRow(4);  // the last row moves to the new one
+  EXPECT_EQ(grid.Cell(2, 5), "r3");
+  EXPECT_EQ(grid.Cell(2, 4), "");
+  Worksheet empty;
+  empty.InsertRow(0);
+  EXPECT_EQ(empty.RowCount(), 6);
+}
+
+TEST(Worksheet, ClearBlockEmptiesOnlyItsCells) {
+  Worksheet grid;
+  grid.SetColCount(4);
+  grid.SetRowCount(4);
+  for (int r = 0; r < 4; ++r)
+    for (int c = 0; c < 4; ++c) grid.SetCell(c, r, "x");
+  grid.ClearBlock(1, 1, 2, 99);
+  EXPECT_EQ(grid.Cell(0, 1), "x");
+  EXPECT_EQ(grid.Cell(1, 1), "");
+  EXPECT_EQ(grid.Cell(2, 3), "");
+  EXPECT_EQ(grid.Cell(3, 3), "x");
+  EXPECT_EQ(grid.Cell(1, 0), "x");
+}
+
 TEST(Worksheet, ClearCellsEmptiesOnlyTheVisibleArea) {
   Worksheet grid;
   grid.SetColCount(2);

@@ -83,12 +83,25 @@ TEST_F(TableText, ShortRecordsLeaveEmptyCellsAndLongOnesLoseTheirExtras) {
   EXPECT_EQ(grid.Cell(4, 4), "");
 }
 
-TEST_F(TableText, LoaderDoesNotClearCellsBeyondTheNewCounts) {
+TEST_F(TableText, ASmallerFileLeavesNoStaleCellsBehind) {
   Worksheet grid;
+  grid.SetColCount(10);
+  grid.SetRowCount(10);
   grid.SetCell(9, 9, "old");
+  grid.SetCell(1, 4, "old");
   LoadGridFile(Write("s.thf", "C4\r\na\r\n1\r\n"), grid);
   EXPECT_EQ(grid.ColCount(), 2);
-  EXPECT_EQ(grid.Cell(9, 9), "old");
+  EXPECT_EQ(grid.RowCount(), 3);
+  grid.SetColCount(10);  // a handler widening the grid sees empty cells
+  grid.SetRowCount(10);
+  EXPECT_EQ(grid.Cell(9, 9), "");
+  EXPECT_EQ(grid.Cell(1, 4), "");
+  LoadGridFile(Write("c.txt", "a,b,c\r\n1,2,3\r\n"), grid);
+  LoadGridFile(Write("d.txt", "x\r\n"), grid);
+  grid.SetColCount(3);
+  grid.SetRowCount(2);
+  EXPECT_EQ(grid.Cell(2, 0), "");
+  EXPECT_EQ(grid.Cell(0, 1), "");
 }
 
 TEST_F(TableText, ADescriptorWithoutWidthFailsAndLeavesTheWorksheetAsItWas) {
