@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -14,6 +15,7 @@
 #include "base/errors.h"
 #include "base/format.h"
 #include "base/random.h"
+#include "base/textfile.h"
 #include "form_fixture.h"
 #include "numeric/regression.h"
 #include "support/bench_fixture.h"
@@ -201,22 +203,12 @@ class TableRunTest : public FormTest {
     if (!form_) {
       MakeForm();
       form_->CategoryIndex = 12;
-      form_->ListBox0 = {"回归公式",
-                         "a+b*x",
-                         "a*x^b",
-                         "1/(a+b*x)",
-                         "x/(a*x+b)",
-                         "a+b*ln(x)",
-                         "a+b*exp(x)",
-                         "a+b*exp(-x)",
-                         "a+b/x",
-                         "a+b*x+c*x^2",
-                         "a+b*x+c*x^2+d*x^3",
-                         "a+b*x+c*x^2+d*x^3+e*x^4",
-                         "a*x+b*x^2",
-                         "***",
-                         "回归公式",
-                         "x"};
+      // The shipped data list, whose first "回归公式" list has 14 formulas; a second list
+      // after it is never read.
+      form_->ListBox0 = ReadTextLines(std::filesystem::path(ZARNIX_TEST_DATA_DIR).parent_path()
+                                          .parent_path().parent_path() / "data" /
+                                      PathFromGbk("zarnix数据.txt"));
+      form_->ListBox0.insert(form_->ListBox0.end(), {"回归公式", "x"});
     }
     return *form_;
   }
@@ -366,8 +358,8 @@ TEST_F(TableRunTest, AnswersOutsideTheTableOrTheListEndTheRunWithAMessage) {
       {{"yes", "1,2", "1,7"}, BadRangeMessage(6)},
       {{"yes", "1,2", "5,2"}, BadRangeMessage(6)},
       {{"yes", "1,2", "3"}, BadRangeMessage(6)},
-      {{"yes", "1,2", "1,6", kScale, "13"}, NoSuchFormulaMessage(12)},
-      {{"yes", "1,2", "1,6", kScale, "-1"}, NoSuchFormulaMessage(12)},
+      {{"yes", "1,2", "1,6", kScale, "15"}, NoSuchFormulaMessage(14)},
+      {{"yes", "1,2", "1,6", kScale, "-1"}, NoSuchFormulaMessage(14)},
       {{"yes", "1,2", "1,6", kScale, "二"}, "'二' is not a valid integer value"},
       {{"yes", "1,2", "1,6", kScale, "0", " "}, kEmptyFormulaMessage},
   };
