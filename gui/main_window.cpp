@@ -103,6 +103,10 @@ void MainWindow::BuildCalcPage(QWidget* page) {
   memo_->setContextMenuPolicy(Qt::CustomContextMenu);
   splitter_->addWidget(grid_);
   splitter_->addWidget(memo_);
+  // Over the splitter, not in it: it takes the answer pane's place and size when shown.
+  memo3_ = new QPlainTextEdit(page);
+  memo3_->setReadOnly(true);
+  memo3_->hide();
 
   for (QPushButton*& button : buttons_) button = new QPushButton(page);
   decimalsLabel_ = new QLabel(page);
@@ -274,6 +278,7 @@ void MainWindow::Render() {
   RenderRadioGroup();
   RenderGrid();
   RenderPane();
+  RenderReportPane();
   RenderCommandLine();
   unitPage_->Render();
   RenderDecimalsPlace();
@@ -392,6 +397,22 @@ void MainWindow::RenderPane() {
   if (text == renderedPaneText_) return;
   memo_->setPlainText(PaneText(form_.memo1));
   renderedPaneText_ = std::move(text);
+}
+
+void MainWindow::RenderReportPane() {
+  memo3_->setVisible(form_.Memo3Visible);
+  if (!form_.Memo3Visible) return;
+  const QList<int> sizes = splitter_->sizes();
+  const QRect panel = splitter_->geometry();
+  const int left = sizes.size() == 2 ? sizes[0] + splitter_->handleWidth() : 0;
+  const int width = sizes.size() == 2 ? sizes[1] : panel.width();
+  memo3_->setGeometry(panel.x() + left, panel.y(), width, panel.height());
+  memo3_->raise();
+  SetPixelSize(memo3_, PixelsOfPoints(form_.FontSize));
+  std::string text = form_.Memo3.Text();
+  if (text == renderedReportText_) return;
+  memo3_->setPlainText(PaneText(form_.Memo3));
+  renderedReportText_ = std::move(text);
 }
 
 void MainWindow::RenderCommandLine() {

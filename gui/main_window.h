@@ -55,6 +55,8 @@ class MainWindow : public QMainWindow {
   WorksheetModel* GridModel() const { return gridModel_; }
   QPlainTextEdit* AnswerPane() const { return memo_; }
   QMenu* AnswerPopup() const { return popup_; }
+  // Memo3: the table category's report, laid over the answer pane while the model shows it.
+  QPlainTextEdit* ReportPane() const { return memo3_; }
   QSplitter* Panel() const { return splitter_; }
   QPushButton* RunButton() const { return buttons_[0]; }
   // BitBtn1 .. BitBtn6 by number.
@@ -86,6 +88,7 @@ class MainWindow : public QMainWindow {
   void RenderRadioGroup();
   void RenderGrid();
   void RenderPane();
+  void RenderReportPane();
   void RenderCommandLine();
   void RenderPages();
   void RenderDecimalsPlace();
@@ -105,6 +108,7 @@ class MainWindow : public QMainWindow {
   WorksheetModel* gridModel_ = nullptr;  // owned by the view
   QPlainTextEdit* memo_ = nullptr;
   QMenu* popup_ = nullptr;
+  QPlainTextEdit* memo3_ = nullptr;
   std::array<QPushButton*, 6> buttons_{};
   QSpinBox* spin_ = nullptr;
   QLabel* decimalsLabel_ = nullptr;
@@ -118,6 +122,7 @@ class MainWindow : public QMainWindow {
   bool showStarted_ = false;
   bool showDone_ = false;
   std::string renderedPaneText_;  // GBK, what the pane widget shows
+  std::string renderedReportText_;  // GBK, what Memo3's widget shows
   int renderedFontSize_ = 0;
 };
 

@@ -17,9 +17,10 @@ expected=(./usr/bin/zarnix ./usr/bin/zarnix-cli
           ./usr/share/icons/hicolor/scalable/apps/org.zarnix.zarnix.svg
           ./usr/share/icons/hicolor/48x48/apps/org.zarnix.zarnix.png
           ./usr/share/man/man1/zarnix.1.gz ./usr/share/man/man1/zarnix-cli.1.gz)
-for file in data/*; do
-  [[ $(basename "$file") == CMakeLists.txt ]] || expected+=("./usr/share/zarnix/$(basename "$file")")
-done
+# Every data file, those in subfolders (data/examples) too.
+while IFS= read -r file; do
+  expected+=("./usr/share/zarnix/${file#data/}")
+done < <(find data -type f ! -name CMakeLists.txt | sort)
 for path in "${expected[@]}"; do
   grep -qxF "$path" <<<"$contents" || fail "missing from the package: $path"
 done

@@ -3,12 +3,14 @@
 
 #include <string_view>
 
+#include "app/table_calculation.h"
 #include "discrete/fun_calculations.h"
 #include "discrete/general_calculation.h"
 #include "discrete/integer_arithmetic.h"
 #include "discrete/linear_programming.h"
 #include "discrete/misc_calculations.h"
 #include "discrete/puzzles_category.h"
+#include "formulas/common_formulas.h"
 #include "formulas/functions_curves.h"
 #include "geometry/geometric_figures.h"
 #include "geometry/plane_geometry_category.h"
@@ -31,14 +33,14 @@ const std::array<CategoryEntry, kCategoryCount> kCategoryTable = {{
     {"数组统计", HandleArrayStatistics},
     {"一元回归插值", HandleRegressionInterpolation},
     {"多元回归插值", HandleMultivariateRegression},
-    {"常用公式计算", nullptr},
+    {"常用公式计算", HandleCommonFormulas},
     {"整数运算", HandleIntegerArithmetic},
     {"趣味计算", HandleFunCalculations},
     {"杂项计算", HandleMiscCalculations},
     {"线性代数", HandleLinearAlgebra},
     {"非线性方程", HandleNonlinearEquations},
     {"微分方程组", HandleOdeSystem},
-    {"表格计算", nullptr},
+    {"表格计算", HandleTableCalculation},
     {"矢量运算", HandleVectorOperations},
     {"数独幻方八皇后", HandlePuzzles},
     {"线性规划", HandleLinearProgramming},

@@ -216,10 +216,30 @@ void TForm1::RunSequence() {
 }
 
 Workbench TForm1::MakeWorkbench() {
-  Workbench bench{StringGrid1, memo1,  ResultFormat, SpinEdit1.value, ListBox0,   ui_,
-                  canvas_,     paths_, clock_,       random_,         PuzzleMode, Label1};
+  Workbench bench{StringGrid1,     memo1,  ResultFormat, SpinEdit1.value, ListBox0,   ui_,
+                  canvas_,         paths_, clock_,       random_,         PuzzleMode, Label1,
+                  options_.screen, this};
   bench.clickLoadData = [this] { BitBtn2Click(); };
   return bench;
+}
+
+// --- the window as the table category sees it ---
+
+AnswerPane& TForm1::ShowReportPane() {
+  Memo3Visible = true;
+  return Memo3;
+}
+
+void TForm1::ClickAnswerBox() {
+  BitBtn3Click();
+}
+
+bool TForm1::CalcPageActive() const {
+  return ActivePage == Page::kCalc;
+}
+
+void TForm1::ShowImagePage() {
+  ActivePage = Page::kImage;
 }
 
 void TForm1::RestoreCollapsedWorksheet() {

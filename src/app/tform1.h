@@ -83,7 +83,7 @@ inline constexpr const char* kTableFileFilter = "*.dhf;*.dbf;*.sdf|*.dhf;*.dbf;*
 inline constexpr const char* kUnitPageFilter =
     "*.txt|*.txt|*.dhf;*.thf;*.dbf;*.sdf|*.dhf;*.thf;*.dbf;*.sdf|*.*|*.*";
 
-class TForm1 {
+class TForm1 : private WindowPort {
  public:
   using Handler = std::function<void(Workbench&)>;
 
@@ -229,6 +229,11 @@ class TForm1 {
   int ThreeQuarterWidth() const { return Layout.pageWidth / 4 * 3; }
   void RestoreCollapsedWorksheet();
   Workbench MakeWorkbench();
+  // What the table category drives besides the worksheet (table_calculation.cpp).
+  AnswerPane& ShowReportPane() override;
+  void ClickAnswerBox() override;
+  bool CalcPageActive() const override;
+  void ShowImagePage() override;
   // Runs one event; an exception ends it with a message and the window carries on.
   void Guarded(const std::function<void()>& body);
   void ShowException(std::exception_ptr error);

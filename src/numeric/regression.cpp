@@ -136,4 +136,39 @@ std::vector<Extended> FitByTerms(EvalServices services, std::string_view formula
   return SolveNormalEquations(ys, basis);
 }
 
+FitInput LinearisedFit(std::string_view form, std::string_view text, std::span<const Extended> x,
+                       std::span<const Extended> y) {
+  FitInput in{std::string(text), {x.begin(), x.end()}, {y.begin(), y.end()}};
+  const auto logOf = [](Extended& v) { v = Checked(std::log(v + kLinearisingShift)); };
+  const auto inverseOf = [](Extended& v) { v = Checked(1 / (v + kLinearisingShift)); };
+  if (form == kPowerForm) {
+    std::for_each(in.x.begin(), in.x.end(), logOf);
+    std::for_each(in.y.begin(), in.y.end(), logOf);
+  } else if (form == kReciprocalForm) {
+    std::for_each(in.y.begin(), in.y.end(), inverseOf);
+  } else if (form == kRationalForm) {
+    std::for_each(in.x.begin(), in.x.end(), inverseOf);
+    std::for_each(in.y.begin(), in.y.end(), inverseOf);
+  } else {
+    return in;
+  }
+  in.text = kLinearForm;
+  return in;
+}
+
+FitGoodness GoodnessOfFit(std::span<const Extended> predicted, std::span<const Extended> y, int m) {
+  const std::size_t n = std::min(predicted.size(), y.size());
+  Extended sse = 0, sumY = 0, sumY2 = 0;
+  for (std::size_t i = 0; i < n; ++i) {
+    const Extended residual = predicted[i] - y[i];
+    sse += residual * residual;
+    sumY += y[i];
+    sumY2 += y[i] * y[i];
+  }
+  const Extended st = sumY2 - sumY * sumY / static_cast<Extended>(n);
+  const Extended d = std::fabs(st - sse);
+  return {Checked(std::sqrt(d / (sse + d))),
+          Checked(std::sqrt(sse / (static_cast<Extended>(n) - static_cast<Extended>(m))))};
+}
+
 }  // namespace zarnix

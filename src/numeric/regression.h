@@ -3,6 +3,7 @@
 #pragma once
 
 #include <span>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -35,5 +36,35 @@ int CountTerms(std::string_view formula);
 [[nodiscard]] std::vector<Extended> FitByTerms(EvalServices services, std::string_view formula,
                                                std::span<const Extended> x,
                                                std::span<const Extended> y);
+
+// Three forms are fitted as "a+b*x" on transformed points (shift ε = 1e-9): "a*x^b" on
+// (ln x, ln y), whose first coefficient is then e^a; "1/(a+b*x)" on (x, 1/y); "x/(a*x+b)" on
+// (1/x, 1/y).
+inline constexpr const char* kLinearForm = "a+b*x";
+inline constexpr const char* kPowerForm = "a*x^b";
+inline constexpr const char* kReciprocalForm = "1/(a+b*x)";
+inline constexpr const char* kRationalForm = "x/(a*x+b)";
+inline constexpr Extended kLinearisingShift = 1e-9L;
+
+// The text to fit and the points to fit it on.
+struct FitInput {
+  std::string text;
+  std::vector<Extended> x;
+  std::vector<Extended> y;
+};
+
+// For `form` equal to one of the three forms: "a+b*x" and the transformed points; otherwise
+// `text` on the points as they are.
+FitInput LinearisedFit(std::string_view form, std::string_view text, std::span<const Extended> x,
+                       std::span<const Extended> y);
+
+// How well predicted values follow the points, for a formula of m terms: with
+// SSE = Σ(ŷ − y)², St = Σy² − (Σy)²/n and D = |St − SSE|, the correlation index
+// R = √(D / (SSE + D)) and the dispersion C = √(SSE / (n − m)).
+struct FitGoodness {
+  Extended r = 0;
+  Extended c = 0;
+};
+FitGoodness GoodnessOfFit(std::span<const Extended> predicted, std::span<const Extended> y, int m);
 
 }  // namespace zarnix

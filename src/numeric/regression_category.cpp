@@ -38,11 +38,6 @@ constexpr int kPlotPoints = 500;  // intervals of the spline table: 501 points
 constexpr const char* kFormulaMarker = "双击以下回归公式看图象";
 constexpr const char* kHeadings = "系数a,系数b,系数c,系数d,系数e,相关R,离差C";
 constexpr const char* kEndOfList = "***";
-constexpr const char* kPowerForm = "a*x^b";
-constexpr const char* kReciprocalForm = "1/(a+b*x)";
-constexpr const char* kRationalForm = "x/(a*x+b)";
-constexpr const char* kLinearForm = "a+b*x";
-constexpr Extended kEpsilon = 1e-9L;
 
 // Column-0 labels of rows 7+B ... 10+B.
 constexpr const char* kLowerLabels[] = {"以上空格可写入自编回归公式", "三次样条函数插值",
@@ -192,37 +187,13 @@ class RegressionRun {
     }
   }
 
-  // The text actually fitted, and the points transformed for it.
-  struct FitInput {
-    std::string text;
-    std::vector<Extended> x;
-    std::vector<Extended> y;
-  };
-
-  FitInput Linearised(const std::string& f, const std::string& typed) const {
-    FitInput in{typed, points_.x, points_.y};
-    if (f == kPowerForm) {
-      for (Extended& v : in.x) v = Checked(std::log(v + kEpsilon));
-      for (Extended& v : in.y) v = Checked(std::log(v + kEpsilon));
-    } else if (f == kReciprocalForm) {
-      for (Extended& v : in.y) v = Checked(1 / (v + kEpsilon));
-    } else if (f == kRationalForm) {
-      for (Extended& v : in.x) v = Checked(1 / (v + kEpsilon));
-      for (Extended& v : in.y) v = Checked(1 / (v + kEpsilon));
-    } else {
-      return in;
-    }
-    in.text = kLinearForm;
-    return in;
-  }
-
   void FitRow(int row) {
     const std::string typed = grid_.Cell(0, row);
     const std::string f = LowerCase(typed);
     const bool logarithmic =
         f == kPowerForm || f.find("ln") != std::string::npos || f.find("log") != std::string::npos;
     if (logarithmic && points_.negative) return;
-    const FitInput in = Linearised(f, typed);
+    const FitInput in = LinearisedFit(f, typed, points_.x, points_.y);
     const int m = CountTerms(in.text);
     if (m > kMaxFitTerms) {
       ClearCells(1, row);
@@ -254,17 +225,9 @@ class RegressionRun {
     const Extended zero = 0;
     const std::vector<Extended> predicted =
         EvalFormulaGrid(services_, f, shown, points_.x, {&zero, 1}, {&zero, 1});
-    Extended sse = 0, sumY = 0, sumY2 = 0;
-    for (int i = 0; i < n_; ++i) {
-      const Extended residual = predicted[i] - points_.y[i];
-      sse += residual * residual;
-      sumY += points_.y[i];
-      sumY2 += points_.y[i] * points_.y[i];
-    }
-    const Extended syy = sumY2 - sumY * sumY / n_;
-    const Extended d = std::fabs(syy - sse);
-    grid_.SetCell(kRColumn, row, Number(std::sqrt(d / (sse + d))));
-    grid_.SetCell(kCColumn, row, Number(std::sqrt(sse / (n_ - m))));
+    const FitGoodness goodness = GoodnessOfFit(predicted, points_.y, m);
+    grid_.SetCell(kRColumn, row, Number(goodness.r));
+    grid_.SetCell(kCColumn, row, Number(goodness.c));
   }
 
   Workbench& bench_;

@@ -8,14 +8,28 @@
 #include <string>
 #include <vector>
 
+#include "base/ui.h"
+
 namespace zarnix {
 
 class AnswerPane;
 class Canvas;
 class Clock;
 class LcgRandom;
-class Ui;
 class Worksheet;
+
+// The window beyond the worksheet and the answer pane, for the table category: the report
+// pane laid over the answer pane, the answer box button and the pages.
+class WindowPort {
+ public:
+  virtual ~WindowPort() = default;
+  // Memo3, shown at the answer pane's place and size and brought to the front.
+  virtual AnswerPane& ShowReportPane() = 0;
+  // The answer box on/off button.
+  virtual void ClickAnswerBox() = 0;
+  virtual bool CalcPageActive() const = 0;
+  virtual void ShowImagePage() = 0;
+};
 
 // Where the program's data files are read and its result files written.
 struct DataPaths {
@@ -41,8 +55,10 @@ struct Workbench {
   const DataPaths& paths;
   const Clock& clock;
   LcgRandom& random;
-  int& puzzleMode;           // sudoku / magic square / queens choice, 9 = not chosen
-  std::string& timingLabel;  // Label1, for the categories that time themselves
+  int& puzzleMode;               // sudoku / magic square / queens choice, 9 = not chosen
+  std::string& timingLabel;      // Label1, for the categories that time themselves
+  ScreenSize screen{};           // the primary display, which sizes the plot grid
+  WindowPort* window = nullptr;  // null where there is no window
   // The load-data command, for the category that loads its next data set itself (sudoku);
   // empty where there is no window.
   std::function<void()> clickLoadData = {};

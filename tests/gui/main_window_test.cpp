@@ -1,7 +1,7 @@
 // The real window on the offscreen platform: start-up, choosing a category with the radio
 // group, editing a cell, running, the decimals selector, messages, the grid's hint, the
-// answer pane's popup, the splitter, pages and resizing. Every check compares what the
-// widgets show with the window model's state.
+// answer pane's popup, the report pane over it, the splitter, pages and resizing. Every check
+// compares what the widgets show with the window model's state.
 #include "main_window.h"
 
 #include <gtest/gtest.h>
@@ -349,6 +349,29 @@ TEST_F(WindowTest, SplitterSetsTheWorksheetWidth) {
   window_->RunButton()->click();
   EXPECT_EQ(Form().StringGrid1.Width(), Form().Layout.pageWidth / 4 * 3);
   EXPECT_NEAR(panel->sizes()[0], Form().StringGrid1.Width(), 1);
+}
+
+TEST_F(WindowTest, TheReportPaneLiesOverTheAnswerPaneWhileTheModelShowsIt) {
+  EXPECT_FALSE(window_->ReportPane()->isVisible());
+  // A handler that reports as the table category does.
+  Form().SetHandler(Form().CategoryIndex, [](Workbench& bench) {
+    AnswerPane& memo3 = bench.window->ShowReportPane();
+    memo3.Clear();
+    memo3.Add(Utf8ToGbk("回归公式1:"));
+    memo3.Add("Yi=a+b*x");
+  });
+  window_->RunButton()->click();
+  QPlainTextEdit* report = window_->ReportPane();
+  ASSERT_TRUE(report->isVisible());
+  EXPECT_EQ(Utf8(report->toPlainText()), "回归公式1:\nYi=a+b*x");
+  const QPoint paneAt = window_->AnswerPane()->mapTo(report->parentWidget(), QPoint(0, 0));
+  EXPECT_EQ(report->geometry(), QRect(paneAt, window_->AnswerPane()->size()));
+
+  // Another category hides it.
+  QRadioButton* integer = RadioItemNamed("整数运算");
+  ASSERT_NE(integer, nullptr);
+  ClickRadio(integer);
+  EXPECT_FALSE(report->isVisible());
 }
 
 TEST_F(WindowTest, TabsChangeTheModelsPageQuietly) {

@@ -78,20 +78,11 @@ TEST_F(FitTest, CoefficientsAgreeWithReferenceLeastSquares) {
   int fits = 0;
   for (const ReferenceBlock& block : ReadReference("regression_reference.txt")) {
     const std::string formula = block.texts.at("formula");
-    Reals x = block.Numbers("x"), y = block.Numbers("y");
     // The linearising forms are fitted as straight lines on transformed data.
-    const Extended eps = 1e-9L;
-    if (formula == "a*x^b") {
-      for (Extended& v : x) v = std::log(v + eps);
-      for (Extended& v : y) v = std::log(v + eps);
-    } else if (formula == "1/(a+b*x)") {
-      for (Extended& v : y) v = 1 / (v + eps);
-    } else if (formula == "x/(a*x+b)") {
-      for (Extended& v : x) v = 1 / (v + eps);
-      for (Extended& v : y) v = 1 / (v + eps);
-    }
-    const bool linearised = formula == "a*x^b" || formula == "1/(a+b*x)" || formula == "x/(a*x+b)";
-    Reals c = Fit(linearised ? "a+b*x" : formula, x, y);
+    const FitInput in = LinearisedFit(formula, formula, block.Numbers("x"), block.Numbers("y"));
+    EXPECT_EQ(in.text == "a+b*x", formula == "a+b*x" || formula == "a*x^b" ||
+                                      formula == "1/(a+b*x)" || formula == "x/(a*x+b)");
+    Reals c = Fit(in.text, in.x, in.y);
     ASSERT_EQ(c.back(), kFitOk) << block.name;
     if (formula == "a*x^b") c[0] = std::exp(c[0]);
     const auto& expected = block.Numbers("coefficients");
@@ -101,6 +92,17 @@ TEST_F(FitTest, CoefficientsAgreeWithReferenceLeastSquares) {
     ++fits;
   }
   EXPECT_EQ(fits, 36);
+}
+
+TEST(GoodnessOfFit, CorrelationAndDispersionOfTheResiduals) {
+  const Reals y = {1, 2, 3, 4};
+  const FitGoodness exact = GoodnessOfFit(Reals{1, 2, 3, 4}, y, 2);
+  EXPECT_EQ(exact.r, 1);
+  EXPECT_EQ(exact.c, 0);
+  // Residuals 0.5, -0.5, -0.5, 0.5: SSE = 1, St = 5, R = √(4/5), C = √(1/2).
+  const FitGoodness rough = GoodnessOfFit(Reals{1.5L, 1.5L, 2.5L, 4.5L}, y, 2);
+  EXPECT_NEAR(static_cast<double>(rough.r), std::sqrt(0.8), 1e-15);
+  EXPECT_NEAR(static_cast<double>(rough.c), std::sqrt(0.5), 1e-15);
 }
 
 }  // namespace
