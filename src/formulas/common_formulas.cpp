@@ -54,7 +54,8 @@ void ComputeRow(Workbench& bench, int row) {
   const std::string label = ResultLabel(grid.Cell(kFormulaCol, row));
   grid.SetCell(resultCol, row, "");
   const auto results = EvalStatementList(EvalServices::Of(bench), RowStatements(grid, row));
-  if (!results) {
+  // A formula that is blank after its "=" gives no value at all: the row says so.
+  if (!results || results->empty()) {
     grid.SetCell(resultCol, row, label + kRejectedFormulaText);
     return;
   }

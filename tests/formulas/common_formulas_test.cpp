@@ -118,6 +118,14 @@ TEST_F(CommonFormulasTest, ARejectedFormulaMarksItsRowAndTheOthersAreComputed) {
   EXPECT_EQ(ui.Messages(), (Texts{"表达式错误", "表达式错误"}));
 }
 
+TEST_F(CommonFormulasTest, AFormulaBlankAfterItsEqualsGivesNoValueButATextInItsRow) {
+  const int blank = AddRow("1", "面积=  ", {"长:3"});
+  const int good = AddRow("2", "y=x+1", {"x:1"});
+  Run();
+  EXPECT_EQ(Result(blank), "面积=表达式错误");
+  EXPECT_EQ(Result(good), "y=2.000");
+}
+
 TEST_F(CommonFormulasTest, AFloatingPointFaultEndsTheRunAfterTheRowsAbove) {
   const int first = AddRow("1", "y=x", {"x:1"});
   const int fault = AddRow("2", "y=1/x", {"x:0"});
