@@ -13,7 +13,7 @@
 #include "expr/eval_wrappers.h"
 #include "numeric/higher_math_integrals.h"
 #include "numeric/higher_math_probability.h"
-#include "numeric/higher_math_special.h"
+#include "numeric/higher_math_functions.h"
 #include "numeric/stats.h"
 #include "sheet/ask_text.h"
 #include "sheet/item_sheet.h"

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "base/fpu.h"
-#include "numeric/higher_math_special.h"
+#include "numeric/higher_math_functions.h"
 #include "numeric/spline.h"
 
 namespace zarnix {

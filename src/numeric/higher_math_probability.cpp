@@ -8,7 +8,7 @@
 #include <numbers>
 
 #include "base/fpu.h"
-#include "numeric/higher_math_special.h"
+#include "numeric/higher_math_functions.h"
 #include "numeric/stats.h"
 
 namespace zarnix {

@@ -12,7 +12,7 @@
 namespace zarnix {
 
 // Counts are whole numbers; a count that does not fit with the others (negative, more drawn
-// than there are) throws EHigherMathError (numeric/higher_math_special.h), as does a
+// than there are) throws EHigherMathError (numeric/higher_math_functions.h), as does a
 // probability outside [0, 1].
 
 // ∫_lower^upper of the normal density with this mean and standard deviation, through the

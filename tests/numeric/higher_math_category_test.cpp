@@ -11,7 +11,7 @@
 
 #include "base/errors.h"
 #include "discrete/bignum/pi_digits.h"
-#include "numeric/higher_math_special.h"
+#include "numeric/higher_math_functions.h"
 #include "numeric/stats.h"
 #include "support/bench_fixture.h"
 

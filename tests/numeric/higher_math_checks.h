@@ -8,7 +8,7 @@
 #include <sstream>
 
 #include "base/extended.h"
-#include "numeric/higher_math_special.h"
+#include "numeric/higher_math_functions.h"
 
 namespace zarnix {
 

@@ -8,7 +8,7 @@
 #include <numbers>
 #include <vector>
 
-#include "numeric/higher_math_special.h"
+#include "numeric/higher_math_functions.h"
 
 namespace zarnix {
 namespace {

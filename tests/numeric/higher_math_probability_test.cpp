@@ -9,7 +9,7 @@
 
 #include "base/errors.h"
 #include "higher_math_checks.h"
-#include "numeric/higher_math_special.h"
+#include "numeric/higher_math_functions.h"
 #include "reference_file.h"
 
 namespace zarnix {

@@ -1,7 +1,7 @@
 // Bessel J of real order, associated Legendre functions, the incomplete gamma function and
 // its inverse, and the e and Euler-constant series. Everything is in extended precision except the
 // Bessel power series, which is summed in 113-bit arithmetic because its terms cancel.
-#include "numeric/higher_math_special.h"
+#include "numeric/higher_math_functions.h"
 
 #include <array>
 #include <cmath>

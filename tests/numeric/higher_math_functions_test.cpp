@@ -1,7 +1,7 @@
 // Special functions against closed forms, published table values and mpmath: Bessel J in
 // every regime (series, Hankel expansion with recurrences up and down), associated Legendre,
 // the incomplete gamma function and its inverse, and the e and Euler series.
-#include "numeric/higher_math_special.h"
+#include "numeric/higher_math_functions.h"
 
 #include <gtest/gtest.h>
 
